@@ -1,0 +1,69 @@
+// The guide table, the active guide and its variant, and the line geometry of every guide.
+// Platform-free: a routine appends the segments of its guide; the shell draws them.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "../../settings/settings_record.h"
+
+// A line from (x0, y0) to (x1, y1); the end point itself is not painted.
+struct Segment {
+    int x0, y0, x1, y1;
+    bool operator==(const Segment&) const = default;
+};
+using SegmentList = std::vector<Segment>;
+
+// What a routine draws from: the client size, the variant counter and the settings.
+struct GuideView {
+    int w, h;
+    uint32_t variant;
+    const Settings& settings;
+};
+
+using GuideRoutine = void (*)(const GuideView&, SegmentList&);
+
+struct GuideEntry {
+    uint32_t mask;  // one bit; also the menu command and the value kept in InitRule
+    GuideRoutine draw;
+    const char* label;
+    uint32_t gate;  // Ext bits that must be present for the guide to be offered; 0: always
+};
+
+constexpr int kGuideCount = 10;
+extern const GuideEntry kGuideTable[kGuideCount];
+
+constexpr uint32_t kRememberFlag = 0x80000000u;
+constexpr int kVertical = 1;    // orientation of DrawEqualDivisions; anything else: horizontal
+
+struct GuideState {
+    uint32_t activeMask;  // every row sharing a bit with it is drawn
+    uint32_t variant;     // E presses since the last choice of guide
+};
+extern GuideState g_guides;
+
+// Active guide from InitRule (remember flag cleared; 0 gives thirds).
+void ApplyInitialGuide();
+// Step to the next (forward == 1) or previous offered row of the table.
+void CycleGuide(int forward);
+// Whether the row is offered for the given Ext bits.
+bool GuideOffered(const GuideEntry& entry, uint32_t ext);
+
+// The inner lines dividing the client into n equal columns (kVertical) or rows.
+void DrawEqualDivisions(const GuideView& v, int n, int orientation, SegmentList& out);
+void DrawVerticalFromTop(int x, int y, SegmentList& out);
+void DrawHorizontalFromLeft(int x, int y, SegmentList& out);
+void DrawFrameDiagonals(const GuideView& v, SegmentList& out);
+
+void DrawThirds(const GuideView& v, SegmentList& out);
+void DrawHalves(const GuideView& v, SegmentList& out);
+void DrawVerticalHalf(const GuideView& v, SegmentList& out);
+void DrawHorizontalHalf(const GuideView& v, SegmentList& out);
+void DrawCountDivisions(const GuideView& v, SegmentList& out);
+void DrawWidthDivisions(const GuideView& v, SegmentList& out);
+void DrawDiagonals(const GuideView& v, SegmentList& out);
+void DrawGoldenSection(const GuideView& v, SegmentList& out);
+void DrawRabatment(const GuideView& v, SegmentList& out);
+void DrawRailman(const GuideView& v, SegmentList& out);
+
+// The segments of every row that the mask selects, in table order.
+void CollectGuideSegments(uint32_t mask, const GuideView& v, SegmentList& out);

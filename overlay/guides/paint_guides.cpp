@@ -1,0 +1,39 @@
+#include "paint_guides.h"
+
+#include <algorithm>
+
+#include "guide_table.h"
+
+namespace {
+// A hand-edited LineWidth may be absurd. A pen wider than twice the frame already covers all
+// of it, so wider pens look the same; a negative width is drawn as the thinnest line.
+int PenWidth(int w, int h) { return std::clamp(g_settings.LineWidth, 0, 2 * std::max({w, h, 1})); }
+
+// A solid pen of LineWidth pixels in LineColor, selected for the time of one drawing.
+struct GuidePen {
+    HDC dc;
+    HPEN pen;
+    HGDIOBJ previous;
+    GuidePen(HDC target, int width)
+        : dc(target),
+          pen(CreatePen(PS_SOLID, width, static_cast<COLORREF>(g_settings.LineColor))),
+          previous(pen ? SelectObject(target, pen) : nullptr) {}
+    ~GuidePen() {
+        if (previous) SelectObject(dc, previous);
+        if (pen) DeleteObject(pen);
+    }
+    GuidePen(const GuidePen&) = delete;
+    GuidePen& operator=(const GuidePen&) = delete;
+};
+}  // namespace
+
+void PaintGuides(HDC dc, int w, int h) {
+    SegmentList segments;
+    CollectGuideSegments(g_guides.activeMask, GuideView{w, h, g_guides.variant, g_settings}, segments);
+    if (segments.empty()) return;
+    GuidePen pen(dc, PenWidth(w, h));
+    for (const Segment& s : segments) {
+        MoveToEx(dc, s.x0, s.y0, nullptr);
+        LineTo(dc, s.x1, s.y1);
+    }
+}

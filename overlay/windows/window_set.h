@@ -1,0 +1,30 @@
+// The overlay's window set: the guide frame, the back pane below it and the navigation grip,
+// kept on top of each other, and the operations that place, hide, restore and close them.
+#pragma once
+#include <windows.h>
+
+struct WindowSet {
+    HINSTANCE instance;
+    HWND frame;
+    HWND back;
+    HWND grip;
+    int frameSync;    // 1 while the program places both windows itself
+    RECT savedFrame;  // remembered by HideWindowSet; all zero when nothing is remembered
+    RECT savedBack;
+};
+extern WindowSet g_windows;
+
+constexpr char kFrameClass[] = "__pemoka_246__";
+constexpr char kBackPaneClass[] = "__pemoka_246__Bk";
+
+void CentreWindowSet(int showCommand);
+void HideWindowSet();
+void RestoreWindowSet();
+void RequestClose();
+void CloseOverlay();
+
+// Copies one window's reported placement onto the other unless frameSync is set.
+void FollowPlacement(HWND moved, const WINDOWPOS& pos);
+
+// Start-up and the message loop; returns the program's exit code.
+int RunOverlay(HINSTANCE instance, int showCommand);

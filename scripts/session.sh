@@ -1,0 +1,42 @@
+# Sourced by run.sh and test.sh: a private X display with a compositor, and a Wine prefix
+# with its own wineserver for this run. stop_session ends only what start_session began.
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix}
+export WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+session_pids=()
+
+start_display() {
+  local fifo fd display
+  fifo=$(mktemp -u); mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  session_pids+=($!)
+  read -r -t 20 display <"$fifo" || { rm -f "$fifo"; echo "Xvfb did not start" >&2; return 1; }
+  rm -f "$fifo"
+  export DISPLAY=":$display"
+  xcompmgr -n >/dev/null 2>&1 &
+  session_pids+=($!)
+}
+
+start_wine() {
+  mkdir -p "$WINEPREFIX"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Setting up the Wine prefix in $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+  fi
+  # Without a window manager Wine waits two seconds for every window it hides unless its
+  # windows are unmanaged.
+  if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  fi
+  wineserver -p
+  wineboot >/dev/null 2>&1 || true   # start the prefix's services once for the run
+}
+
+stop_session() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
+  local pid
+  for pid in "${session_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${session_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  session_pids=()
+}

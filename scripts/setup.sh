@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs what building and running need on a Debian 12 machine, only when it is missing.
+set -euo pipefail
+
+need=()
+have_cmd() { command -v "$1" >/dev/null 2>&1; }
+have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'; }
+
+have_cmd cmake                          || need+=(cmake)
+have_cmd make                           || need+=(make)
+have_cmd g++                            || need+=(g++)
+have_cmd i686-w64-mingw32-g++-posix     || need+=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix)
+have_cmd i686-w64-mingw32-windres       || need+=(binutils-mingw-w64-i686)
+have_cmd Xvfb                           || need+=(xvfb)
+have_cmd xcompmgr                       || need+=(xcompmgr)
+have_cmd xlogo                          || need+=(x11-apps)
+have_cmd xdpyinfo                       || need+=(x11-utils)
+[ -x /usr/bin/convert ] && [ -x /usr/bin/import ] || need+=(imagemagick)
+have_pkg fonts-ipafont-gothic           || need+=(fonts-ipafont-gothic)
+have_pkg locales                        || need+=(locales)
+[ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+have_pkg wine32:i386                    || need+=(wine wine32:i386 wine64)
+
+if [ ${#need[@]} -gt 0 ]; then
+  if [ "$(id -u)" != 0 ]; then
+    echo "setup: these packages are missing and need root to install: ${need[*]}" >&2
+    exit 1
+  fi
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${need[@]}"
+fi
+
+# Wine shows Japanese only under a Japanese locale.
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  if [ "$(id -u)" = 0 ]; then
+    sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+    locale-gen >/dev/null
+  else
+    echo "setup: locale ja_JP.UTF-8 is missing" >&2
+    exit 1
+  fi
+fi

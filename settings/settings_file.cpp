@@ -1,0 +1,79 @@
+#include "settings_file.h"
+
+#include <cstring>
+
+namespace {
+constexpr char kFileName[] = "pemoka.ini";
+constexpr char kSection[] = "SET";
+constexpr DWORD kExePathMax = 256;  // bytes requested for the executable's path
+}  // namespace
+
+char* CutToFolder(char* path) {
+    if (!path || !path[0]) return nullptr;
+    char* lastSeparator = nullptr;
+    for (char* p = path; *p; ++p) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(*p))) {
+            if (!p[1]) break;  // a lead byte right before the end has no trail byte
+            ++p;
+        } else if (*p == '\\' || *p == '/') {
+            lastSeparator = p;
+        }
+    }
+    if (!lastSeparator) return nullptr;
+    lastSeparator[1] = '\0';
+    return path;
+}
+
+int ComposeSettingsPath(const char* exePath, char* out) {
+    out[0] = '\0';
+    char folder[MAX_PATH];
+    size_t len = std::strlen(exePath);
+    if (len >= sizeof folder) return 0;
+    std::memcpy(folder, exePath, len + 1);
+    CutToFolder(folder);
+    size_t folderLen = std::strlen(folder);
+    if (folderLen + sizeof kFileName > MAX_PATH) return 0;
+    std::memcpy(out, folder, folderLen);
+    std::memcpy(out + folderLen, kFileName, sizeof kFileName);
+    return 1;
+}
+
+int SettingsFilePath(char* out) {
+    char exePath[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, exePath, kExePathMax);
+    // A full buffer means the path was cut short: its folder would be the wrong one.
+    if (n == 0 || n >= kExePathMax - 1) {
+        out[0] = '\0';
+        return 0;
+    }
+    return ComposeSettingsPath(exePath, out);
+}
+
+int LoadSettingsFrom(const char* path, Settings& s) {
+    s = DefaultSettings();
+    if (!path) return 1;
+    for (const SettingsKey& key : kSettingsKeys)
+        s.*key.value = static_cast<int32_t>(GetPrivateProfileIntA(kSection, key.name, key.fallback, path));
+    return 1;
+}
+
+int SaveSettingsTo(const char* path, const Settings& s) {
+    if (!path) return 0;
+    HANDLE heap = GetProcessHeap();
+    char* text = static_cast<char*>(HeapAlloc(heap, HEAP_ZERO_MEMORY, kSectionTextMax));
+    if (!text) return 0;
+    int ok = FormatSettingsSection(s, text, kSectionTextMax) != 0;
+    if (ok) WritePrivateProfileSectionA(kSection, text, path);
+    HeapFree(heap, 0, text);
+    return ok;
+}
+
+int LoadSettings() {
+    char path[MAX_PATH];
+    return LoadSettingsFrom(SettingsFilePath(path) ? path : nullptr, g_settings);
+}
+
+int SaveSettings() {
+    char path[MAX_PATH];
+    return SettingsFilePath(path) ? SaveSettingsTo(path, g_settings) : 0;
+}

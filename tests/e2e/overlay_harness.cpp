@@ -1,0 +1,168 @@
+#include "overlay_harness.h"
+
+#include <cstdlib>
+#include <cstring>
+
+bool WaitUntil(const std::function<bool()>& cond, int ms) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (cond()) return true;
+        if (static_cast<int>(GetTickCount() - end) >= 0) return false;
+        Sleep(20);
+    }
+}
+
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+bool NearColour(COLORREF c, COLORREF want, int tolerance) {
+    return std::abs(GetRValue(c) - GetRValue(want)) <= tolerance &&
+           std::abs(GetGValue(c) - GetGValue(want)) <= tolerance &&
+           std::abs(GetBValue(c) - GetBValue(want)) <= tolerance;
+}
+
+bool IsRed(COLORREF c) { return NearColour(c, RGB(255, 0, 0)); }
+
+namespace {
+LRESULT CALLBACK BackdropProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+}  // namespace
+
+Backdrop::Backdrop(COLORREF colour) {
+    static ATOM atom = 0;
+    static HBRUSH brush = nullptr;
+    if (!atom) {
+        brush = CreateSolidBrush(colour);
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = BackdropProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = brush;
+        wc.lpszClassName = "pemoka_test_backdrop";
+        atom = RegisterClassA(&wc);
+    }
+    hwnd = CreateWindowExA(0, "pemoka_test_backdrop", nullptr, WS_POPUP | WS_VISIBLE, 0, 0,
+                           GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+    UpdateWindow(hwnd);
+    WaitUntil([&] { return NearColour(ScreenPixel(5, 5), colour, 8); }, 3000);
+}
+
+Backdrop::~Backdrop() {
+    if (hwnd) DestroyWindow(hwnd);
+}
+
+std::string ProgramFolder() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    *(std::strrchr(path, '\\') + 1) = '\0';
+    return path;
+}
+
+std::string IniValue(const std::string& text, const char* key) {
+    const std::string prefix = std::string("\n") + key + "=";
+    size_t at = ("\n" + text).find(prefix);
+    if (at == std::string::npos) return "";
+    size_t start = at + prefix.size() - 1;
+    size_t end = text.find_first_of("\r\n", start);
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+namespace {
+struct FindArgs {
+    DWORD pid;
+    const char* cls;
+    HWND found;
+};
+BOOL CALLBACK FindProc(HWND hwnd, LPARAM lp) {
+    auto* a = reinterpret_cast<FindArgs*>(lp);
+    char cls[64];
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == a->pid && GetClassNameA(hwnd, cls, sizeof cls) && std::strcmp(cls, a->cls) == 0) {
+        a->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+HWND FindProcessWindow(DWORD pid, const char* cls) {
+    FindArgs a{pid, cls, nullptr};
+    EnumWindows(FindProc, reinterpret_cast<LPARAM>(&a));
+    return a.found;
+}
+}  // namespace
+
+bool Overlay::Start(const char* ini) {
+    const std::string exe = folder.File("Tovrin.exe");
+    if (!CopyFileA((ProgramFolder() + "Tovrin.exe").c_str(), exe.c_str(), FALSE)) return false;
+    if (ini) WriteTextFile(SettingsPath(), ini);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string cmd = "\"" + exe + "\"";
+    if (!CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.path.c_str(), &si,
+                        &process))
+        return false;
+    const DWORD pid = process.dwProcessId;
+    if (!WaitUntil([&] {
+            frame = FindProcessWindow(pid, "__pemoka_246__");
+            back = FindProcessWindow(pid, "__pemoka_246__Bk");
+            return frame && back && IsWindowVisible(frame) && IsWindowVisible(back);
+        }))
+        return false;
+    // Let the first paint reach the screen.
+    WaitForInputIdle(process.hProcess, 3000);
+    Sleep(150);
+    return true;
+}
+
+bool Overlay::WaitForExit(int ms) {
+    if (!process.hProcess) return true;
+    return WaitUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, ms);
+}
+
+bool Overlay::Close() {
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    return WaitForExit();
+}
+
+Overlay::~Overlay() {
+    if (!process.hProcess) return;
+    if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, 5000);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+RECT Overlay::FrameRect() const {
+    RECT r{};
+    GetWindowRect(frame, &r);
+    return r;
+}
+
+RECT Overlay::BackRect() const {
+    RECT r{};
+    GetWindowRect(back, &r);
+    return r;
+}
+
+POINT Overlay::ClientOrigin() const {
+    POINT p{0, 0};
+    ClientToScreen(frame, &p);
+    return p;
+}
+
+COLORREF Overlay::ClientPixel(int x, int y) const {
+    POINT o = ClientOrigin();
+    return ScreenPixel(o.x + x, o.y + y);
+}

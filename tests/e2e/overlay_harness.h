@@ -1,0 +1,56 @@
+// Drives a real Tovrin.exe from a fresh folder: start it, find its windows, read the screen,
+// close it and read its settings file back. Every wait is a bounded poll.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "../win/temp_folder.h"
+
+constexpr int kWaitMs = 8000;
+
+// Polls cond every 20 ms, pumping this thread's messages, until it holds or ms have passed.
+bool WaitUntil(const std::function<bool()>& cond, int ms = kWaitMs);
+
+// The screen pixel at (x, y), as COLORREF.
+COLORREF ScreenPixel(int x, int y);
+bool IsRed(COLORREF c);
+bool NearColour(COLORREF c, COLORREF want, int tolerance = 24);
+
+// A plain window in a solid colour under the overlay, so that what shows through is known.
+struct Backdrop {
+    HWND hwnd = nullptr;
+    explicit Backdrop(COLORREF colour);
+    ~Backdrop();
+};
+constexpr COLORREF kBackdropColour = RGB(0, 0, 255);
+
+struct Overlay {
+    TempFolder folder;
+    PROCESS_INFORMATION process{};
+    HWND frame = nullptr;
+    HWND back = nullptr;
+
+    // Copies Tovrin.exe into the folder, writes ini (when not null) as its settings file and
+    // starts it; waits for both windows and the first paint. False when it does not come up.
+    bool Start(const char* ini = nullptr);
+    bool Start(const std::string& ini) { return Start(ini.c_str()); }
+    // Posts WM_CLOSE to the frame and waits for the process to end.
+    bool Close();
+    // Waits for the process to end by itself.
+    bool WaitForExit(int ms = kWaitMs);
+    ~Overlay();  // ends the process if a test left it running
+
+    std::string SettingsPath() const { return folder.File("pemoka.ini"); }
+    std::string SettingsText() const { return ReadTextFile(SettingsPath()); }
+    RECT FrameRect() const;
+    RECT BackRect() const;
+    POINT ClientOrigin() const;  // screen position of the frame's client (0, 0)
+    COLORREF ClientPixel(int x, int y) const;
+};
+
+// The folder that holds this test program and the built programs.
+std::string ProgramFolder();
+// One key's text as written in a settings file, or "" when absent.
+std::string IniValue(const std::string& text, const char* key);
