@@ -20,6 +20,7 @@ start_display() {
 
 start_wine() {
   mkdir -p "$WINEPREFIX"
+  wineserver -p   # one server for the whole run, ended by stop_session
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Setting up the Wine prefix in $WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
@@ -29,7 +30,6 @@ start_wine() {
   if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
   fi
-  wineserver -p
   wineboot >/dev/null 2>&1 || true   # start the prefix's services once for the run
 }
 
