@@ -2,7 +2,9 @@
 #include "../../settings/settings_file.h"
 #include "../guides/guide_table.h"
 #include "../guides/paint_guides.h"
+#include "../menus/dispatch_command.h"
 #include "../resources/resource.h"
+#include "frame_drag.h"
 #include "window_set.h"
 
 namespace {
@@ -36,6 +38,9 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
         case WM_RBUTTONUP: SendMessageA(g_windows.back, msg, wp, lp); break;
+        case WM_COMMAND:
+            if (HIWORD(wp) == 0) DispatchCommand(LOWORD(wp));
+            break;
         case kSettingsChangedMessage: ReloadSettings(hwnd); break;
         default: break;
     }
@@ -48,8 +53,12 @@ LRESULT CALLBACK BackPaneWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DESTROY: PostQuitMessage(0); break;
         case WM_CLOSE: DestroyWindow(hwnd); return 0;
         case WM_WINDOWPOSCHANGED: FollowPlacement(hwnd, *reinterpret_cast<WINDOWPOS*>(lp)); break;
-        case WM_KEYDOWN:
+        case WM_KEYDOWN: HandleOverlayKey(static_cast<unsigned>(wp)); return 0;
         case WM_KEYUP: return 0;
+        case WM_LBUTTONDOWN: BeginDrag(); break;
+        case WM_MOUSEMOVE: ContinueDrag(); break;
+        case WM_LBUTTONUP: EndDrag(); break;
+        case WM_CAPTURECHANGED: AbandonDrag(reinterpret_cast<HWND>(lp)); break;
         default: break;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);

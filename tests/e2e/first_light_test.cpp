@@ -3,10 +3,6 @@
 #include "overlay_harness.h"
 
 namespace {
-bool SameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 std::string Ini(const std::string& lines) { return "[SET]\r\n" + lines; }
 
 // Waits for client pixel (x, y) to satisfy pred (paints arrive asynchronously).

@@ -80,26 +80,31 @@ std::string IniValue(const std::string& text, const char* key) {
 namespace {
 struct FindArgs {
     DWORD pid;
-    const char* cls;
+    const char* cls;    // null: any class
+    const char* title;  // null: any title
     HWND found;
 };
+bool Matches(const char* want, const char* have) { return !want || std::strcmp(want, have) == 0; }
 BOOL CALLBACK FindProc(HWND hwnd, LPARAM lp) {
     auto* a = reinterpret_cast<FindArgs*>(lp);
-    char cls[64];
+    char cls[64] = "", title[64] = "";
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == a->pid && GetClassNameA(hwnd, cls, sizeof cls) && std::strcmp(cls, a->cls) == 0) {
+    GetClassNameA(hwnd, cls, sizeof cls);
+    GetWindowTextA(hwnd, title, sizeof title);
+    if (pid == a->pid && Matches(a->cls, cls) && Matches(a->title, title)) {
         a->found = hwnd;
         return FALSE;
     }
     return TRUE;
 }
-HWND FindProcessWindow(DWORD pid, const char* cls) {
-    FindArgs a{pid, cls, nullptr};
+}  // namespace
+
+HWND FindProcessWindow(DWORD pid, const char* cls, const char* title) {
+    FindArgs a{pid, cls, title, nullptr};
     EnumWindows(FindProc, reinterpret_cast<LPARAM>(&a));
     return a.found;
 }
-}  // namespace
 
 bool Overlay::Start(const char* ini) {
     const std::string exe = folder.File("Tovrin.exe");
@@ -165,4 +170,51 @@ POINT Overlay::ClientOrigin() const {
 COLORREF Overlay::ClientPixel(int x, int y) const {
     POINT o = ClientOrigin();
     return ScreenPixel(o.x + x, o.y + y);
+}
+
+void PointerTo(int x, int y) {
+    SetCursorPos(x, y);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;  // a move of nothing: the window under the pointer hears of it
+    SendInput(1, &in, sizeof in);
+}
+
+void LeftButton(bool down) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof in);
+}
+
+void Key(WORD virtualKey, bool down) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = virtualKey;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    // Arrow keys are extended keys: without the flag they would come from the number pad.
+    const bool extended = virtualKey >= VK_PRIOR && virtualKey <= VK_DOWN;
+    in.ki.dwFlags = (down ? 0 : KEYEVENTF_KEYUP) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+    SendInput(1, &in, sizeof in);
+}
+
+void Tap(WORD virtualKey) {
+    Key(virtualKey, true);
+    Key(virtualKey, false);
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+bool Overlay::Focus() const {
+    SetForegroundWindow(frame);
+    return WaitUntil([&] {
+        HWND fg = GetForegroundWindow();
+        return fg == frame || fg == back;
+    });
+}
+
+bool Overlay::SettlesAt(const RECT& want, int ms) const {
+    return WaitUntil([&] { return SameRect(FrameRect(), want) && SameRect(BackRect(), want); }, ms);
 }

@@ -48,7 +48,21 @@ struct Overlay {
     RECT BackRect() const;
     POINT ClientOrigin() const;  // screen position of the frame's client (0, 0)
     COLORREF ClientPixel(int x, int y) const;
+    // Brings the overlay to the foreground so that keys reach it.
+    bool Focus() const;
+    // Waits until the frame's rectangle is want and the back pane lies on it.
+    bool SettlesAt(const RECT& want, int ms = kWaitMs) const;
 };
+
+// Real input through the system's input queue.
+void PointerTo(int x, int y);  // places the pointer and reports a mouse move
+void LeftButton(bool down);
+void Key(WORD virtualKey, bool down);
+void Tap(WORD virtualKey);  // press and release
+bool SameRect(const RECT& a, const RECT& b);
+
+// A top-level window of the process by class and title (null matches any).
+HWND FindProcessWindow(DWORD pid, const char* cls, const char* title = nullptr);
 
 // The folder that holds this test program and the built programs.
 std::string ProgramFolder();

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 struct Dib {
     int w, h;
@@ -40,3 +41,17 @@ struct Dib {
     }
     bool White(int x, int y) const { return At(x, y) == RGB(255, 255, 255); }
 };
+
+// Columns painted on row y, and rows painted on column x.
+inline std::vector<int> PaintedColumns(const Dib& d, int y) {
+    std::vector<int> xs;
+    for (int x = 0; x < d.w; ++x)
+        if (!d.White(x, y)) xs.push_back(x);
+    return xs;
+}
+inline std::vector<int> PaintedRows(const Dib& d, int x) {
+    std::vector<int> ys;
+    for (int y = 0; y < d.h; ++y)
+        if (!d.White(x, y)) ys.push_back(y);
+    return ys;
+}

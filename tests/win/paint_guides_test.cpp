@@ -22,19 +22,6 @@ protected:
     }
 };
 
-// Columns painted on row y, and rows painted on column x.
-std::vector<int> PaintedColumns(const Dib& d, int y) {
-    std::vector<int> xs;
-    for (int x = 0; x < d.w; ++x)
-        if (!d.White(x, y)) xs.push_back(x);
-    return xs;
-}
-std::vector<int> PaintedRows(const Dib& d, int x) {
-    std::vector<int> ys;
-    for (int y = 0; y < d.h; ++y)
-        if (!d.White(x, y)) ys.push_back(y);
-    return ys;
-}
 }  // namespace
 
 TEST_F(PaintGuidesTest, ThirdsInEveryVariantWithThinLines) {

@@ -1,0 +1,49 @@
+#include "dispatch_command.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "../guides/division_dialogs.h"
+#include "../guides/guide_table.h"
+#include "../resources/resource.h"
+#include "../windows/window_set.h"
+
+namespace {
+constexpr unsigned kCountDivisionsMask = 0x80;
+constexpr unsigned kWidthDivisionsMask = 0x100;
+constexpr unsigned kFirstFixedCommand = 32768;
+
+// Runs a dialog of the overlay's resources modally over the guide frame; IDCANCEL when the
+// user cancelled, -1 when it could not be opened.
+INT_PTR RunModalDialog(int templateId, DLGPROC proc) {
+    // The up-down controls of the dialogs need their class registered.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&controls);
+    return DialogBoxParamA(g_windows.instance, MAKEINTRESOURCEA(templateId), g_windows.frame, proc, 0);
+}
+
+// Returns 1 when the command ends with the common tail (variant reset and repaint).
+int RunFixedCommand(unsigned id) {
+    switch (id) {
+        // The commands 32769 to 32792 (close, fit, capture, ratios, tray, editor, version,
+        // border, back pane) go here. Until then they repaint like every unknown identifier.
+        default: return 1;  // 32768 and everything above 32792
+    }
+}
+}  // namespace
+
+void DispatchCommand(unsigned id) {
+    if (id == kCountDivisionsMask || id == kWidthDivisionsMask) {
+        const bool count = id == kCountDivisionsMask;
+        const INT_PTR result = count ? RunModalDialog(IDD_DIVISION_COUNT, DivisionCountDialog)
+                                     : RunModalDialog(IDD_DIVISION_WIDTH, DivisionWidthDialog);
+        if (result == IDCANCEL) return;  // guide, variant and picture stay as they were
+        g_guides.activeMask = id;
+    } else if (id < kFirstFixedCommand) {
+        g_guides.activeMask = id;
+    } else if (!RunFixedCommand(id)) {
+        return;
+    }
+    g_guides.variant = 0;
+    InvalidateRect(g_windows.frame, nullptr, TRUE);
+}

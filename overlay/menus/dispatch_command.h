@@ -1,0 +1,6 @@
+// Carries out the commands that reach the guide frame as WM_COMMAND.
+#pragma once
+
+// One command identifier (the low word of WM_COMMAND): below 32768 a guide mask, which
+// becomes the active guide (128 and 256 after their dialog); from 32768 up a fixed command.
+void DispatchCommand(unsigned id);

@@ -1,0 +1,133 @@
+#include "frame_drag.h"
+
+#include "../guides/guide_table.h"
+#include "frame_geometry.h"
+#include "window_set.h"
+
+DragState g_drag{};
+
+namespace {
+bool Held(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+
+Rect FrameRect() {
+    RECT r;
+    GetWindowRect(g_windows.frame, &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+POINT Pointer() {
+    POINT p;
+    GetCursorPos(&p);
+    return p;
+}
+
+void SetSystemCursor(int id) { SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(id))); }
+
+// The final step of a resize, or nothing for a move; then back to idle.
+void FinishDrag() {
+    if (g_drag.mode != kDragMove) {
+        const POINT p = Pointer();
+        ResizeFrameStep(p.x - g_drag.last.x, p.y - g_drag.last.y, g_drag.mode, 0);
+        g_windows.frameSync = 0;
+    }
+    g_drag.mode = 0;
+    g_drag.cursor = 0;
+}
+}  // namespace
+
+void HitTestFrame(int record) {
+    const POINT p = Pointer();
+    const ZoneHit hit = ClassifyPointer(FrameRect(), {p.x, p.y});
+    const int entry = kZoneCursors[hit.zoneIndex];
+    // During a resize every edge zone shows the cursor of the zone where the drag began.
+    if (entry) SetSystemCursor(g_drag.cursor ? g_drag.cursor : entry);
+    if (record == 1) {
+        g_drag.mode = hit.dragMode;
+        g_drag.cursor = entry;
+    }
+}
+
+void MoveWindowSet(int dx, int dy) {
+    const Rect r = FrameRect();
+    const int x = r.left + dx, y = r.top + dy;
+    g_windows.frameSync = 1;
+    SetWindowPos(g_windows.frame, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE);
+    SetWindowPos(g_windows.back, g_windows.frame, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    g_windows.frameSync = 0;
+}
+
+void ResizeFrameStep(int dx, int dy, int edges, int live) {
+    const POINT p = Pointer();
+    const bool keepDifference = g_drag.mode != 0 && Held(VK_CONTROL);
+    const ResizePlacement step =
+        ComputeResizeStep(FrameRect(), dx, dy, edges, live == 1, {p.x, p.y}, keepDifference);
+    const UINT flags = (step.move ? 0 : SWP_NOMOVE) | (step.size ? 0 : SWP_NOSIZE);
+    SetWindowPos(g_windows.frame, HWND_TOPMOST, step.x, step.y, step.w, step.h, flags);
+    InvalidateRect(g_windows.frame, nullptr, TRUE);
+    if (live != 0) return;
+    RECT r;
+    GetWindowRect(g_windows.frame, &r);
+    SetWindowPos(g_windows.back, g_windows.frame, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+    ShowWindow(g_windows.back, SW_SHOWNOACTIVATE);
+    InvalidateRect(g_windows.back, nullptr, TRUE);
+}
+
+void BeginDrag() {
+    HitTestFrame(1);
+    g_drag.last = Pointer();
+    SetCapture(g_windows.back);
+}
+
+void ContinueDrag() {
+    HitTestFrame(0);
+    if (!g_drag.mode) return;
+    const POINT p = Pointer();
+    if (g_drag.mode == kDragMove) {
+        MoveWindowSet(p.x - g_drag.last.x, p.y - g_drag.last.y);
+    } else {
+        g_windows.frameSync = 1;
+        ResizeFrameStep(p.x - g_drag.last.x, p.y - g_drag.last.y, g_drag.mode, 1);
+    }
+    g_drag.last = p;
+}
+
+void EndDrag() {
+    FinishDrag();
+    ReleaseCapture();
+}
+
+void AbandonDrag(HWND newCapture) {
+    if (g_drag.mode && newCapture != g_windows.back) FinishDrag();
+}
+
+void HandleOverlayKey(unsigned virtualKey) {
+    switch (virtualKey) {
+        case VK_ESCAPE:
+            // With Tray = 1 a plain Esc will hide the overlay to the notification area.
+            if (g_settings.Tray != 1 || Held(VK_SHIFT)) RequestClose();
+            return;
+        case 'B':
+        case 'N':
+            CycleGuide(virtualKey == 'N' ? 1 : 0);
+            g_guides.variant = 0;
+            InvalidateRect(g_windows.frame, nullptr, TRUE);
+            return;
+        case 'E':
+            ++g_guides.variant;
+            InvalidateRect(g_windows.frame, nullptr, TRUE);
+            return;
+        default: break;
+    }
+    const Point d = ArrowDirection(virtualKey);
+    if (!d.x && !d.y) return;
+    const int step = Held(VK_SHIFT) ? 4 : 1;
+    if (!Held(VK_CONTROL)) {
+        MoveWindowSet(d.x * step, d.y * step);
+        return;
+    }
+    // Ctrl resizes from the top-left corner; each press applies the step twice.
+    g_windows.frameSync = 1;
+    ResizeFrameStep(d.x * step, d.y * step, kEdgeRight | kEdgeBottom, 1);
+    ResizeFrameStep(d.x * step, d.y * step, kEdgeRight | kEdgeBottom, 0);
+    g_windows.frameSync = 0;
+}

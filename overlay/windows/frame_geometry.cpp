@@ -1,0 +1,65 @@
+#include "frame_geometry.h"
+
+ZoneHit ClassifyPointer(const Rect& frame, Point p) {
+    int horizontal = 0, vertical = 0, edges = 0;
+    if (p.x <= frame.left + kEdgeZone) {
+        horizontal = 1;
+        edges |= kEdgeLeft;
+    } else if (p.x >= frame.right - kEdgeZone) {
+        horizontal = 2;
+        edges |= kEdgeRight;
+    }
+    if (p.y <= frame.top + kEdgeZone) {
+        vertical = 3;
+        edges |= kEdgeTop;
+    } else if (p.y >= frame.bottom - kEdgeZone) {
+        vertical = 6;
+        edges |= kEdgeBottom;
+    }
+    return {edges ? edges : kDragMove, horizontal + vertical};
+}
+
+ResizePlacement ComputeResizeStep(const Rect& r, int dx, int dy, int edges, bool live, Point p,
+                                  bool keepDifference) {
+    const int w = r.right - r.left, h = r.bottom - r.top;
+
+    // At the minimum an edge stops following the pointer until the pointer is back on the
+    // dragged edge's line or beyond it.
+    bool widthFrozen = false, heightFrozen = false;
+    if (live) {
+        if (w <= kMinFrameSize)
+            widthFrozen = (edges & kEdgeRight) ? p.x < r.right : (edges & kEdgeLeft) && p.x > r.left;
+        if (h <= kMinFrameSize)
+            heightFrozen = (edges & kEdgeBottom) ? p.y < r.bottom : (edges & kEdgeTop) && p.y > r.top;
+    }
+
+    if (keepDifference) {
+        if (edges == (kEdgeTop | kEdgeLeft) || edges == (kEdgeBottom | kEdgeRight)) {
+            dx = dy = (dx + dy) / 2;
+        } else if (edges == (kEdgeTop | kEdgeRight) || edges == (kEdgeBottom | kEdgeLeft)) {
+            dx = (dx - dy) / 2;
+            dy = -dx;
+        }
+    }
+
+    const int heightChange = (edges & kEdgeTop) ? -dy : (edges & kEdgeBottom) ? dy : 0;
+    const int widthChange = (edges & kEdgeLeft) ? -dx : (edges & kEdgeRight) ? dx : 0;
+    ResizePlacement out{r.left + ((edges & kEdgeLeft) ? dx : 0), r.top + ((edges & kEdgeTop) ? dy : 0),
+                        w + widthChange, h + heightChange, (edges & (kEdgeTop | kEdgeLeft)) != 0, true};
+
+    // The whole step is dropped, in both dimensions, when either would go below the minimum.
+    if (widthFrozen || out.w < kMinFrameSize || heightFrozen || out.h < kMinFrameSize) {
+        out = {r.left, r.top, w, h, false, false};
+    }
+    return out;
+}
+
+Point ArrowDirection(unsigned virtualKey) {
+    switch (virtualKey) {
+        case 0x25: return {-1, 0};  // Left
+        case 0x26: return {0, -1};  // Up
+        case 0x27: return {1, 0};   // Right
+        case 0x28: return {0, 1};   // Down
+        default: return {0, 0};
+    }
+}

@@ -1,0 +1,176 @@
+// The further guides and the division dialogs of a running overlay, chosen with WM_COMMAND
+// as the context menu sends it, and E for the variants.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "overlay_harness.h"
+
+namespace {
+std::string Ini(const std::string& lines) { return "[SET]\r\n" + lines; }
+bool ShowsBackdrop(COLORREF c) { return NearColour(c, kBackdropColour, 24); }
+
+// The overlay's visible window with this title, once it is up; null after the wait.
+HWND WaitForDialog(const Overlay& o, const char* title) {
+    HWND found = nullptr;
+    WaitUntil([&] {
+        found = FindProcessWindow(o.process.dwProcessId, nullptr, title);
+        return found && IsWindowVisible(found);
+    });
+    return found;
+}
+
+std::string BoxText(HWND dialog, int id) {
+    char text[32] = "";
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+// Types into both boxes, presses the button and waits for the dialog to go.
+bool Answer(HWND dialog, const char* upper, const char* lower, int button) {
+    SetDlgItemTextA(dialog, 40004, upper);
+    SetDlgItemTextA(dialog, 40005, lower);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+    return WaitUntil([&] { return !IsWindow(dialog); });
+}
+
+struct Spot {
+    int x, y;
+};
+// A slanted line may land a pixel either side of the computed point.
+bool RedNear(const Overlay& o, Spot s) {
+    for (int dx = -1; dx <= 1; ++dx)
+        if (IsRed(o.ClientPixel(s.x + dx, s.y))) return true;
+    return false;
+}
+// Waits until every red spot shows a line and every clear spot shows the backdrop; names the
+// first spot that does not.
+::testing::AssertionResult Shows(const Overlay& o, const std::vector<Spot>& red, const std::vector<Spot>& clear) {
+    std::string wrong;
+    auto at = [](const char* what, Spot s) { return what + std::to_string(s.x) + "," + std::to_string(s.y); };
+    const bool ok = WaitUntil([&] {
+        for (Spot s : red) {
+            if (RedNear(o, s)) continue;
+            wrong = at("no line at ", s);
+            return false;
+        }
+        for (Spot s : clear) {
+            if (ShowsBackdrop(o.ClientPixel(s.x, s.y))) continue;
+            wrong = at("not clear at ", s);
+            return false;
+        }
+        return true;
+    });
+    return ok ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << wrong;
+}
+
+// Starts the overlay and moves it off the centre of the screen, where other overlays come up.
+bool StartAside(Overlay& o, const char* ini = nullptr) {
+    if (!o.Start(ini)) return false;
+    SetWindowPos(o.frame, nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return WaitUntil([&] {
+        const RECT f = o.FrameRect(), b = o.BackRect();
+        return f.left == 40 && f.top == 40 && b.left == 40 && b.top == 40;
+    });
+}
+bool StartAside(Overlay& o, const std::string& ini) { return StartAside(o, ini.c_str()); }
+
+void PressE(const Overlay& o) { PostMessageA(o.frame, WM_KEYDOWN, 'E', 0); }
+
+// The 198 x 198 client of the default frame: thirds at 66 and 132; 4 columns at 50, 99 and
+// 149; 3 rows at 66 and 132.
+const std::vector<Spot> kThirdsVertical{{66, 20}, {132, 20}}, kThirdsHorizontal{{20, 66}, {20, 132}};
+const std::vector<Spot> kColumns{{50, 20}, {99, 20}, {149, 20}}, kRows{{20, 66}, {20, 132}};
+}  // namespace
+
+TEST(Guides, CountDialogSetsTheGridAndECyclesIt) {
+    Backdrop backdrop(kBackdropColour);
+    Overlay o;
+    ASSERT_TRUE(StartAside(o));
+    ASSERT_TRUE(Shows(o, kThirdsVertical, {{50, 20}}));
+
+    PostMessageA(o.frame, WM_COMMAND, 128, 0);
+    HWND dialog = WaitForDialog(o, "等分割数の設定");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(BoxText(dialog, 40004), "2");
+    EXPECT_EQ(BoxText(dialog, 40005), "2");
+    ASSERT_TRUE(Answer(dialog, "4", "3", IDOK));
+
+    std::vector<Spot> grid = kColumns;
+    grid.insert(grid.end(), kRows.begin(), kRows.end());
+    EXPECT_TRUE(Shows(o, grid, {{66, 20}, {20, 99}, {30, 30}}));
+    PressE(o);
+    EXPECT_TRUE(Shows(o, kColumns, kRows));
+    PressE(o);
+    EXPECT_TRUE(Shows(o, kRows, kColumns));
+
+    ASSERT_TRUE(o.Close());
+    EXPECT_EQ(IniValue(o.SettingsText(), "DivNumV"), "4");
+    EXPECT_EQ(IniValue(o.SettingsText(), "DivNumH"), "3");
+}
+
+TEST(Guides, CancelKeepsTheGuideItsVariantAndTheDefaults) {
+    Backdrop backdrop(kBackdropColour);
+    Overlay o;
+    ASSERT_TRUE(StartAside(o));  // no settings file: every division value is -1
+    PressE(o);               // thirds, vertical lines only
+    ASSERT_TRUE(Shows(o, kThirdsVertical, kThirdsHorizontal));
+
+    PostMessageA(o.frame, WM_COMMAND, 128, 0);
+    HWND dialog = WaitForDialog(o, "等分割数の設定");
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(Answer(dialog, "6", "5", IDCANCEL));
+    EXPECT_TRUE(Shows(o, kThirdsVertical, {{20, 66}, {50, 20}, {149, 20}}));
+
+    ASSERT_TRUE(o.Close());
+    const std::string text = o.SettingsText();
+    EXPECT_EQ(IniValue(text, "DivNumV"), "2");
+    EXPECT_EQ(IniValue(text, "DivNumH"), "2");
+    EXPECT_EQ(IniValue(text, "DivWidthV"), "-1");
+    EXPECT_EQ(IniValue(text, "InitRule"), "1");
+}
+
+TEST(Guides, CommandThreeDrawsThirdsAndDiagonalsTogether) {
+    Backdrop backdrop(kBackdropColour);
+    Overlay o;
+    ASSERT_TRUE(StartAside(o));
+    ASSERT_TRUE(Shows(o, kThirdsVertical, {{30, 30}}));
+    PostMessageA(o.frame, WM_COMMAND, 3, 0);
+    // The main diagonal passes (30, 30), the cross diagonal (168, 30).
+    EXPECT_TRUE(Shows(o, {{66, 20}, {20, 132}, {30, 30}, {168, 30}, {100, 100}}, {{100, 20}, {20, 100}}));
+    ASSERT_TRUE(o.Close());
+}
+
+TEST(Guides, GoldenSectionAndItsFrameDiagonals) {
+    Backdrop backdrop(kBackdropColour);
+    Overlay o;
+    ASSERT_TRUE(StartAside(o, Ini("Width=300\r\nHeight=200\r\nOuter=0\r\n")));
+    PostMessageA(o.frame, WM_COMMAND, 0x20, 0);
+    // g = 124: at y = 50 the golden lines stand at 31, 93, 207, 269, the frame diagonals at
+    // 75 and 225.
+    const std::vector<Spot> golden{{31, 50}, {93, 50}, {207, 50}, {269, 50}};
+    std::vector<Spot> all = golden;
+    all.push_back({75, 50});
+    all.push_back({225, 50});
+    EXPECT_TRUE(Shows(o, all, {{150, 50}, {50, 50}, {100, 100}}));
+    PressE(o);  // the main diagonal only
+    std::vector<Spot> mainOnly = golden;
+    mainOnly.push_back({75, 50});
+    EXPECT_TRUE(Shows(o, mainOnly, {{225, 50}}));
+    PressE(o);
+    PressE(o);  // the golden lines alone
+    EXPECT_TRUE(Shows(o, golden, {{75, 50}, {225, 50}}));
+    ASSERT_TRUE(o.Close());
+}
+
+TEST(Guides, RailmanIsDrawnWithoutItsMenuGate) {
+    Backdrop backdrop(kBackdropColour);
+    Overlay o;
+    ASSERT_TRUE(StartAside(o, Ini("Width=400\r\nHeight=300\r\nOuter=0\r\nExt=0\r\n")));
+    PostMessageA(o.frame, WM_COMMAND, 0x40, 0);
+    // Quarters of the width, and the diagonals through (80, 60) and (320, 60).
+    EXPECT_TRUE(Shows(o, {{100, 20}, {200, 20}, {300, 20}, {80, 60}, {320, 60}}, {{150, 60}, {20, 150}}));
+    ASSERT_TRUE(o.Close());
+}
