@@ -26,5 +26,9 @@ void CloseOverlay();
 // Copies one window's reported placement onto the other unless frameSync is set.
 void FollowPlacement(HWND moved, const WINDOWPOS& pos);
 
+// Registers the classes and creates the back pane and the hidden guide frame (both 0 x 0).
+// Returns 0 when either window cannot be created.
+int CreateOverlayWindows(HINSTANCE instance);
+
 // Start-up and the message loop; returns the program's exit code.
 int RunOverlay(HINSTANCE instance, int showCommand);

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "overlay/windows/window_set.h"
+#include "settings/settings_record.h"
+
+namespace {
+bool Same(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+RECT RectOf(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+bool Remembers() {
+    const RECT zero{};
+    return !Same(g_windows.savedFrame, zero) || !Same(g_windows.savedBack, zero);
+}
+
+// The overlay's two windows created in this process, centred at 300 x 200.
+class WindowSetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_settings = DefaultSettings();
+        g_settings.Width = 300;
+        g_settings.Height = 200;
+        g_windows = {};
+        g_windows.instance = GetModuleHandleA(nullptr);
+        ASSERT_EQ(CreateOverlayWindows(g_windows.instance), 1);
+        CentreWindowSet(SW_SHOWNOACTIVATE);
+        GetWindowRect(GetDesktopWindow(), &desk);
+        centred = {(desk.right - 300) / 2, (desk.bottom - 200) / 2, (desk.right - 300) / 2 + 300,
+                   (desk.bottom - 200) / 2 + 200};
+    }
+    void TearDown() override {
+        DestroyWindow(g_windows.frame);
+        DestroyWindow(g_windows.back);
+        MSG msg;  // the destroyed windows posted quit messages; a later modal loop must not see them
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+        g_windows = {};
+    }
+    void ExpectPaired(const RECT& want) {
+        EXPECT_TRUE(Same(RectOf(g_windows.frame), want));
+        EXPECT_TRUE(Same(RectOf(g_windows.back), want));
+        EXPECT_EQ(GetWindow(g_windows.frame, GW_HWNDNEXT), g_windows.back);
+    }
+    RECT desk{}, centred{};
+};
+}  // namespace
+
+TEST_F(WindowSetTest, CentredAtTheConfiguredSize) {
+    ExpectPaired(centred);
+    EXPECT_TRUE(IsWindowVisible(g_windows.frame));
+    EXPECT_TRUE(IsWindowVisible(g_windows.back));
+    g_settings.Width = desk.right + 200;  // wider than the desktop: the left edge goes negative
+    CentreWindowSet(SW_SHOWNOACTIVATE);
+    EXPECT_EQ(RectOf(g_windows.frame).left, -100);
+    EXPECT_EQ(RectOf(g_windows.back).left, -100);
+}
+
+TEST_F(WindowSetTest, HideThenRestoreComesBackWhereItWas) {
+    SetWindowPos(g_windows.frame, nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT placed{10, 20, 310, 220};
+    ExpectPaired(placed);
+    HideWindowSet();
+    EXPECT_FALSE(IsWindowVisible(g_windows.frame));
+    EXPECT_FALSE(IsWindowVisible(g_windows.back));
+    EXPECT_TRUE(Same(g_windows.savedFrame, placed));
+    EXPECT_TRUE(Same(g_windows.savedBack, placed));
+    RestoreWindowSet();
+    EXPECT_TRUE(IsWindowVisible(g_windows.frame));
+    EXPECT_TRUE(IsWindowVisible(g_windows.back));
+    ExpectPaired(placed);
+    EXPECT_FALSE(Remembers());
+    // A second restore, with nothing remembered, centres the frame again.
+    RestoreWindowSet();
+    ExpectPaired(centred);
+}
+
+TEST_F(WindowSetTest, AHiddenBackPaneFollowsUnseenAndComesBackWithTheSet) {
+    ShowWindow(g_windows.back, SW_HIDE);
+    SetWindowPos(g_windows.frame, nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(Same(RectOf(g_windows.back), RECT{50, 60, 350, 260}));
+    EXPECT_FALSE(IsWindowVisible(g_windows.back));
+    CentreWindowSet(SW_SHOWNOACTIVATE);
+    EXPECT_TRUE(IsWindowVisible(g_windows.back));
+    ShowWindow(g_windows.back, SW_HIDE);
+    HideWindowSet();
+    RestoreWindowSet();
+    EXPECT_TRUE(IsWindowVisible(g_windows.back));
+}
+
+TEST_F(WindowSetTest, FrameSyncSuspendsTheCoupling) {
+    g_windows.frameSync = 1;
+    SetWindowPos(g_windows.frame, nullptr, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(Same(RectOf(g_windows.back), centred));
+    g_windows.frameSync = 0;
+    // Either window drags the other along, whatever changes: position, size or both.
+    SetWindowPos(g_windows.back, nullptr, 70, 80, 120, 90, SWP_NOZORDER | SWP_NOACTIVATE);
+    ExpectPaired({70, 80, 190, 170});
+}
