@@ -40,7 +40,7 @@ void CycleGuide(int forward) {
     g_guides.activeMask = kGuideTable[row].mask;
 }
 
-void CollectGuideSegments(uint32_t mask, const GuideView& v, SegmentList& out) {
+void CollectGuideSegments(uint32_t mask, const GuideView& v, const SegmentSink& out) {
     for (const GuideEntry& entry : kGuideTable)
         if (entry.mask & mask) entry.draw(v, out);
 }

@@ -2,7 +2,6 @@
 // Platform-free: a routine appends the segments of its guide; the shell draws them.
 #pragma once
 #include <cstdint>
-#include <vector>
 
 #include "../../settings/settings_record.h"
 
@@ -11,7 +10,13 @@ struct Segment {
     int x0, y0, x1, y1;
     bool operator==(const Segment&) const = default;
 };
-using SegmentList = std::vector<Segment>;
+
+// Where a routine puts its segments: straight onto a device context, or into a list.
+struct SegmentSink {
+    void (*add)(void* target, const Segment& s);
+    void* target;
+    void Add(const Segment& s) const { add(target, s); }
+};
 
 // What a routine draws from: the client size, the variant counter and the settings.
 struct GuideView {
@@ -20,7 +25,7 @@ struct GuideView {
     const Settings& settings;
 };
 
-using GuideRoutine = void (*)(const GuideView&, SegmentList&);
+using GuideRoutine = void (*)(const GuideView&, const SegmentSink&);
 
 struct GuideEntry {
     uint32_t mask;  // one bit; also the menu command and the value kept in InitRule
@@ -49,21 +54,21 @@ void CycleGuide(int forward);
 bool GuideOffered(const GuideEntry& entry, uint32_t ext);
 
 // The inner lines dividing the client into n equal columns (kVertical) or rows.
-void DrawEqualDivisions(const GuideView& v, int n, int orientation, SegmentList& out);
-void DrawVerticalFromTop(int x, int y, SegmentList& out);
-void DrawHorizontalFromLeft(int x, int y, SegmentList& out);
-void DrawFrameDiagonals(const GuideView& v, SegmentList& out);
+void DrawEqualDivisions(const GuideView& v, int n, int orientation, const SegmentSink& out);
+void DrawVerticalFromTop(int x, int y, const SegmentSink& out);
+void DrawHorizontalFromLeft(int x, int y, const SegmentSink& out);
+void DrawFrameDiagonals(const GuideView& v, const SegmentSink& out);
 
-void DrawThirds(const GuideView& v, SegmentList& out);
-void DrawHalves(const GuideView& v, SegmentList& out);
-void DrawVerticalHalf(const GuideView& v, SegmentList& out);
-void DrawHorizontalHalf(const GuideView& v, SegmentList& out);
-void DrawCountDivisions(const GuideView& v, SegmentList& out);
-void DrawWidthDivisions(const GuideView& v, SegmentList& out);
-void DrawDiagonals(const GuideView& v, SegmentList& out);
-void DrawGoldenSection(const GuideView& v, SegmentList& out);
-void DrawRabatment(const GuideView& v, SegmentList& out);
-void DrawRailman(const GuideView& v, SegmentList& out);
+void DrawThirds(const GuideView& v, const SegmentSink& out);
+void DrawHalves(const GuideView& v, const SegmentSink& out);
+void DrawVerticalHalf(const GuideView& v, const SegmentSink& out);
+void DrawHorizontalHalf(const GuideView& v, const SegmentSink& out);
+void DrawCountDivisions(const GuideView& v, const SegmentSink& out);
+void DrawWidthDivisions(const GuideView& v, const SegmentSink& out);
+void DrawDiagonals(const GuideView& v, const SegmentSink& out);
+void DrawGoldenSection(const GuideView& v, const SegmentSink& out);
+void DrawRabatment(const GuideView& v, const SegmentSink& out);
+void DrawRailman(const GuideView& v, const SegmentSink& out);
 
 // The segments of every row that the mask selects, in table order.
-void CollectGuideSegments(uint32_t mask, const GuideView& v, SegmentList& out);
+void CollectGuideSegments(uint32_t mask, const GuideView& v, const SegmentSink& out);

@@ -28,12 +28,12 @@ struct GuidePen {
 }  // namespace
 
 void PaintGuides(HDC dc, int w, int h) {
-    SegmentList segments;
-    CollectGuideSegments(g_guides.activeMask, GuideView{w, h, g_guides.variant, g_settings}, segments);
-    if (segments.empty()) return;
     GuidePen pen(dc, PenWidth(w, h));
-    for (const Segment& s : segments) {
-        MoveToEx(dc, s.x0, s.y0, nullptr);
-        LineTo(dc, s.x1, s.y1);
-    }
+    const SegmentSink draw{[](void* target, const Segment& s) {
+                               HDC to = static_cast<HDC>(target);
+                               MoveToEx(to, s.x0, s.y0, nullptr);
+                               LineTo(to, s.x1, s.y1);
+                           },
+                           dc};
+    CollectGuideSegments(g_guides.activeMask, GuideView{w, h, g_guides.variant, g_settings}, draw);
 }

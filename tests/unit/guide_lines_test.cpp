@@ -3,21 +3,21 @@
 #include <climits>
 #include <set>
 
-#include "overlay/guides/guide_table.h"
+#include "segment_list.h"
 
 namespace {
 Settings Defaults() { return DefaultSettings(); }
 
 SegmentList Lines(GuideRoutine routine, int w, int h, uint32_t variant, const Settings& s = Defaults()) {
     SegmentList out;
-    routine(GuideView{w, h, variant, s}, out);
+    routine(GuideView{w, h, variant, s}, Into(out));
     return out;
 }
 
 SegmentList Divisions(int w, int h, int n, int orientation) {
     Settings s = Defaults();
     SegmentList out;
-    DrawEqualDivisions(GuideView{w, h, 0, s}, n, orientation, out);
+    DrawEqualDivisions(GuideView{w, h, 0, s}, n, orientation, Into(out));
     return out;
 }
 
@@ -157,11 +157,11 @@ TEST(Railman, QuartersOfTheLongerSideWithDiagonals) {
 TEST(PaintPass, RowsInTableOrder) {
     Settings s = Defaults();
     SegmentList out;
-    CollectGuideSegments(0x3, GuideView{198, 198, 0, s}, out);  // thirds, then diagonals (row 6)
+    CollectGuideSegments(0x3, GuideView{198, 198, 0, s}, Into(out));  // thirds, then diagonals (row 6)
     ASSERT_EQ(out.size(), 6u);
     EXPECT_EQ(out[0], V(66, 198));
     EXPECT_EQ(out[4], (Segment{0, 0, 198, 198}));
     out.clear();
-    CollectGuideSegments(0x400, GuideView{198, 198, 0, s}, out);
+    CollectGuideSegments(0x400, GuideView{198, 198, 0, s}, Into(out));
     EXPECT_TRUE(out.empty());
 }

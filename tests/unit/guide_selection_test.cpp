@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "overlay/guides/guide_table.h"
+#include "segment_list.h"
 
 namespace {
 struct Cycle {
@@ -99,15 +99,15 @@ TEST_F(GuideSelection, VariantCounterWrapsAndKeepsItsPhase) {
     SegmentList lines;
     Settings s = DefaultSettings();
     // 4294967295 % 3 == 0: the full grid of thirds
-    DrawThirds(GuideView{198, 198, g_guides.variant, s}, lines);
+    DrawThirds(GuideView{198, 198, g_guides.variant, s}, Into(lines));
     EXPECT_EQ(lines.size(), 4u);
     ++g_guides.variant;
     EXPECT_EQ(g_guides.variant, 0u);
     lines.clear();
-    DrawThirds(GuideView{198, 198, g_guides.variant, s}, lines);
+    DrawThirds(GuideView{198, 198, g_guides.variant, s}, Into(lines));
     EXPECT_EQ(lines.size(), 4u);
     // Frame diagonals read the lowest two bits: 4294967295 & 3 == 3 draws none.
     lines.clear();
-    DrawFrameDiagonals(GuideView{100, 50, 4294967295u, s}, lines);
+    DrawFrameDiagonals(GuideView{100, 50, 4294967295u, s}, Into(lines));
     EXPECT_TRUE(lines.empty());
 }

@@ -1,0 +1,11 @@
+// The segments of a guide routine collected into a list, for comparing with exact numbers.
+#pragma once
+#include <vector>
+
+#include "overlay/guides/guide_table.h"
+
+using SegmentList = std::vector<Segment>;
+
+inline SegmentSink Into(SegmentList& list) {
+    return {[](void* target, const Segment& s) { static_cast<SegmentList*>(target)->push_back(s); }, &list};
+}
