@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "dib.h"
@@ -22,44 +24,41 @@ protected:
     }
 };
 
-}  // namespace
-
-TEST_F(PaintGuidesTest, ThirdsInEveryVariantWithThinLines) {
-    g_settings.LineWidth = 1;
-    const std::vector<int> at{67, 133}, none{};
-    const struct { uint32_t variant; bool vertical, horizontal; } cases[] = {
-        {0, true, true}, {1, true, false}, {2, false, true}, {3, true, true}};
-    for (const auto& c : cases) {
-        Dib d(200, 200);
-        Paint(d, 0x1, c.variant);
-        EXPECT_EQ(PaintedColumns(d, 10), c.vertical ? at : none) << "variant " << c.variant;
-        EXPECT_EQ(PaintedRows(d, 10), c.horizontal ? at : none) << "variant " << c.variant;
-        if (c.vertical) {
-            EXPECT_EQ(d.At(67, 100), kRed);
-        }
+// Whether the painted positions are exactly `width` pixels per line, each band containing its
+// line's position: a 2-pixel pen may lie on either side of it.
+bool BandsAt(const std::vector<int>& painted, const std::vector<int>& lines, int width) {
+    std::vector<int> want;
+    for (int at : lines) {
+        int first = at;
+        if (width == 2) first = std::find(painted.begin(), painted.end(), at - 1) != painted.end() ? at - 1 : at;
+        for (int i = 0; i < width; ++i) want.push_back(first + i);
     }
+    return painted == want;
 }
 
-TEST_F(PaintGuidesTest, HalvesInEveryVariantWithWideLines) {
-    g_settings.LineWidth = 2;
-    const struct { uint32_t variant; bool vertical, horizontal; } cases[] = {
-        {0, true, true}, {1, true, false}, {2, false, true}};
-    for (const auto& c : cases) {
-        Dib d(200, 200);
-        Paint(d, 0x4, c.variant);
-        std::vector<int> cols = PaintedColumns(d, 10), rows = PaintedRows(d, 10);
-        if (c.vertical) {
-            ASSERT_EQ(cols.size(), 2u) << "variant " << c.variant;  // two pixels wide, on x = 100
-            EXPECT_TRUE(cols[0] == 100 || cols[1] == 100);
-            EXPECT_EQ(d.At(100, 150), kRed);
-        } else {
-            EXPECT_TRUE(cols.empty());
-        }
-        if (c.horizontal) {
-            ASSERT_EQ(rows.size(), 2u) << "variant " << c.variant;
-            EXPECT_TRUE(rows[0] == 100 || rows[1] == 100);
-        } else {
-            EXPECT_TRUE(rows.empty());
+struct VariantCase {
+    uint32_t variant;
+    bool vertical, horizontal;
+};
+}  // namespace
+
+TEST_F(PaintGuidesTest, ThirdsAndHalvesInEveryVariantAndWidth) {
+    const VariantCase variants[] = {{0, true, true}, {1, true, false}, {2, false, true}, {3, true, true}};
+    const struct { uint32_t mask; std::vector<int> at; } guides[] = {{0x1, {67, 133}}, {0x4, {100}}};
+    for (int width : {1, 2}) {
+        g_settings.LineWidth = width;
+        for (const auto& g : guides) {
+            for (const VariantCase& c : variants) {
+                Dib d(200, 200);
+                Paint(d, g.mask, c.variant);
+                const std::vector<int> none;
+                const std::string what = "mask " + std::to_string(g.mask) + " width " + std::to_string(width) +
+                                         " variant " + std::to_string(c.variant);
+                EXPECT_TRUE(BandsAt(PaintedColumns(d, 10), c.vertical ? g.at : none, width)) << what;
+                EXPECT_TRUE(BandsAt(PaintedRows(d, 10), c.horizontal ? g.at : none, width)) << what;
+                EXPECT_EQ(d.At(g.at[0], 150) == kRed, c.vertical) << what;
+                EXPECT_EQ(d.At(150, g.at[0]) == kRed, c.horizontal) << what;
+            }
         }
     }
 }
