@@ -42,7 +42,7 @@ int SettingsFilePath(char* out) {
     char exePath[MAX_PATH];
     DWORD n = GetModuleFileNameA(nullptr, exePath, kExePathMax);
     // A full buffer means the path was cut short: its folder would be the wrong one.
-    if (n == 0 || n >= kExePathMax - 1) {
+    if (n == 0 || n >= kExePathMax) {
         out[0] = '\0';
         return 0;
     }

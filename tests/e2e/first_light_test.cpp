@@ -135,3 +135,24 @@ TEST(FirstLight, ClosingTheBackPaneEndsWithoutWriting) {
     EXPECT_TRUE(o.WaitForExit());
     EXPECT_FALSE(FileExists(o.SettingsPath()));
 }
+
+TEST(FirstLight, LongFoldersReadAndWriteOnlyWhatFits) {
+    const std::string ini = Ini("Width=240\r\n");
+    {
+        Overlay o;  // a full path of 255 bytes: the settings file path is 255 bytes too
+        ASSERT_TRUE(o.UseFolderForPathLength(255));
+        ASSERT_TRUE(o.Start(ini));
+        EXPECT_EQ(o.FrameRect().right - o.FrameRect().left, 240);
+        ASSERT_TRUE(o.Close());
+        EXPECT_EQ(IniValue(o.SettingsText(), "Width"), "240");
+        EXPECT_EQ(IniValue(o.SettingsText(), "Ext"), "0");
+    }
+    {
+        Overlay o;  // folder and file name would pass 259 bytes: defaults, and nothing written
+        ASSERT_TRUE(o.UseFolderForPathLength(262));
+        ASSERT_TRUE(o.Start(ini));
+        EXPECT_EQ(o.FrameRect().right - o.FrameRect().left, 200);
+        ASSERT_TRUE(o.Close());
+        EXPECT_EQ(o.SettingsText(), ini);
+    }
+}

@@ -106,16 +106,29 @@ HWND FindProcessWindow(DWORD pid, const char* cls, const char* title) {
     return a.found;
 }
 
+bool Overlay::UseFolderForPathLength(size_t pathLength) {
+    const size_t fixed = base.path.size() + 1 + std::strlen("Tovrin.exe");  // the name's separator
+    if (pathLength <= fixed) return false;
+    dir = base.path + std::string(pathLength - fixed, 'd') + "\\";
+    return CreateDirectoryA(dir.c_str(), nullptr) != 0;
+}
+
 bool Overlay::Start(const char* ini) {
-    const std::string exe = folder.File("Tovrin.exe");
+    const std::string exe = dir + "Tovrin.exe";
     if (!CopyFileA((ProgramFolder() + "Tovrin.exe").c_str(), exe.c_str(), FALSE)) return false;
     if (ini) WriteTextFile(SettingsPath(), ini);
     STARTUPINFOA si{};
     si.cb = sizeof si;
-    std::string cmd = "\"" + exe + "\"";
-    if (!CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.path.c_str(), &si,
-                        &process))
-        return false;
+    // Started by a name relative to its folder, which also serves a full path too long for
+    // CreateProcess itself.
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(sizeof previous, previous);
+    if (!SetCurrentDirectoryA(dir.c_str())) return false;
+    std::string cmd = "Tovrin.exe";
+    const BOOL started =
+        CreateProcessA(".\\Tovrin.exe", cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process);
+    SetCurrentDirectoryA(previous);
+    if (!started) return false;
     const DWORD pid = process.dwProcessId;
     if (!WaitUntil([&] {
             frame = FindProcessWindow(pid, "__pemoka_246__");

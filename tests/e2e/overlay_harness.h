@@ -27,7 +27,8 @@ struct Backdrop {
 constexpr COLORREF kBackdropColour = RGB(0, 0, 255);
 
 struct Overlay {
-    TempFolder folder;
+    TempFolder base;
+    std::string dir = base.path;  // the program's folder: the temporary folder or one inside it
     PROCESS_INFORMATION process{};
     HWND frame = nullptr;
     HWND back = nullptr;
@@ -42,7 +43,10 @@ struct Overlay {
     bool WaitForExit(int ms = kWaitMs);
     ~Overlay();  // ends the process if a test left it running
 
-    std::string SettingsPath() const { return folder.File("pemoka.ini"); }
+    // Runs from a new folder inside the temporary one, named so that the program's full path
+    // is pathLength bytes long. Call before Start.
+    bool UseFolderForPathLength(size_t pathLength);
+    std::string SettingsPath() const { return dir + "pemoka.ini"; }
     std::string SettingsText() const { return ReadTextFile(SettingsPath()); }
     RECT FrameRect() const;
     RECT BackRect() const;
