@@ -103,7 +103,10 @@ TEST(FirstLight, WhiteLinesAreKeyedOut) {
     Backdrop backdrop(kBackdropColour);
     Overlay o;
     ASSERT_TRUE(o.Start(Ini("LineColor=16777215\r\n")));
-    EXPECT_TRUE(PixelBecomes(o, 100, 100, ShowsBackdrop));
+    // The border comes to the screen with the first paint of the frame.
+    const RECT r = o.FrameRect();
+    ASSERT_TRUE(WaitUntil([&] { return !ShowsBackdrop(ScreenPixel(r.left, r.top + 30)); }));
+    EXPECT_TRUE(ShowsBackdrop(o.ClientPixel(100, 100)));
     for (int at : {65, 66, 67, 131, 132, 133}) {
         EXPECT_TRUE(ShowsBackdrop(o.ClientPixel(at, 30))) << at;
         EXPECT_TRUE(ShowsBackdrop(o.ClientPixel(30, at))) << at;

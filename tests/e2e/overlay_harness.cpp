@@ -136,9 +136,6 @@ bool Overlay::Start(const char* ini) {
             return frame && back && IsWindowVisible(frame) && IsWindowVisible(back);
         }))
         return false;
-    // Let the first paint reach the screen.
-    WaitForInputIdle(process.hProcess, 3000);
-    Sleep(150);
     return true;
 }
 

@@ -34,7 +34,8 @@ struct Overlay {
     HWND back = nullptr;
 
     // Copies Tovrin.exe into the folder, writes ini (when not null) as its settings file and
-    // starts it; waits for both windows and the first paint. False when it does not come up.
+    // starts it; waits for both windows to show. Paints reach the screen a little later: wait
+    // for what they show. False when it does not come up.
     bool Start(const char* ini = nullptr);
     bool Start(const std::string& ini) { return Start(ini.c_str()); }
     // Posts WM_CLOSE to the frame and waits for the process to end.
