@@ -21,7 +21,7 @@ POINT Pointer() {
     return p;
 }
 
-void SetSystemCursor(int id) { SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(id))); }
+void ShowSizingCursor(int id) { SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(id))); }
 
 // The final step of a resize, or nothing for a move; then back to idle.
 void FinishDrag() {
@@ -40,7 +40,7 @@ void HitTestFrame(int record) {
     const ZoneHit hit = ClassifyPointer(FrameRect(), {p.x, p.y});
     const int entry = kZoneCursors[hit.zoneIndex];
     // During a resize every edge zone shows the cursor of the zone where the drag began.
-    if (entry) SetSystemCursor(g_drag.cursor ? g_drag.cursor : entry);
+    if (entry) ShowSizingCursor(g_drag.cursor ? g_drag.cursor : entry);
     if (record == 1) {
         g_drag.mode = hit.dragMode;
         g_drag.cursor = entry;
