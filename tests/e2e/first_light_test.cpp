@@ -3,13 +3,10 @@
 #include "overlay_harness.h"
 
 namespace {
-std::string Ini(const std::string& lines) { return "[SET]\r\n" + lines; }
-
 // Waits for client pixel (x, y) to satisfy pred (paints arrive asynchronously).
 bool PixelBecomes(const Overlay& o, int x, int y, bool (*pred)(COLORREF)) {
     return WaitUntil([&] { return pred(o.ClientPixel(x, y)); });
 }
-bool ShowsBackdrop(COLORREF c) { return NearColour(c, kBackdropColour, 24); }
 }  // namespace
 
 TEST(FirstLight, FreshStartShowsThirdsInACentredFrame) {

@@ -8,9 +8,6 @@
 #include "overlay_harness.h"
 
 namespace {
-std::string Ini(const std::string& lines) { return "[SET]\r\n" + lines; }
-bool ShowsBackdrop(COLORREF c) { return NearColour(c, kBackdropColour, 24); }
-
 // The overlay's visible window with this title, once it is up; null after the wait.
 HWND WaitForDialog(const Overlay& o, const char* title) {
     HWND found = nullptr;

@@ -3,8 +3,6 @@
 #include "overlay_harness.h"
 
 namespace {
-std::string Ini(const std::string& lines) { return "[SET]\r\n" + lines; }
-
 RECT Offset(RECT r, int dl, int dt, int dr, int db) { return {r.left + dl, r.top + dt, r.right + dr, r.bottom + db}; }
 
 std::string Shown(const RECT& r) {

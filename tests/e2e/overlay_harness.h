@@ -25,6 +25,10 @@ struct Backdrop {
     ~Backdrop();
 };
 constexpr COLORREF kBackdropColour = RGB(0, 0, 255);
+inline bool ShowsBackdrop(COLORREF c) { return NearColour(c, kBackdropColour, 24); }
+
+// A settings file holding section "SET" with the given lines.
+inline std::string Ini(const std::string& lines) { return "[SET]\r\n" + lines; }
 
 struct Overlay {
     TempFolder base;
