@@ -3,9 +3,11 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/setup.sh"
+source "$here/scripts/wine-env.sh"
+wine_way benchmarking
 bash "$here/scripts/build.sh" >/dev/null
 source "$here/scripts/session.sh"
 trap stop_session EXIT
 start_display
 start_wine
-wine "$here/build/win/bin/overlay_bench.exe"
+"$PEMOKA_WINE" "$PEMOKA_TREE/bin/overlay_bench.exe"

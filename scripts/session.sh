@@ -1,9 +1,8 @@
-# Sourced by run.sh and test.sh: a private X display with a compositor, and a Wine prefix
-# with its own wineserver for this run. stop_session ends only what start_session began.
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix}
-export WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# Sourced by run.sh, test.sh and bench.sh: a private X display with a compositor, and a Wine
+# prefix with its own wineserver for this run. stop_session ends only what start_session began.
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+decide_wine_arch
+use_wine_env
 session_pids=()
 
 start_display() {
@@ -23,14 +22,14 @@ start_wine() {
   wineserver -p   # one server for the whole run, ended by stop_session
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Setting up the Wine prefix in $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 || true
+    "$PEMOKA_WINE" wineboot -i >/dev/null 2>&1 || true
   fi
   # Without a window manager Wine waits two seconds for every window it hides unless its
   # windows are unmanaged.
   if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    "$PEMOKA_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
   fi
-  wineboot >/dev/null 2>&1 || true   # start the prefix's services once for the run
+  "$PEMOKA_WINE" wineboot >/dev/null 2>&1 || true   # start the prefix's services once for the run
 }
 
 stop_session() {

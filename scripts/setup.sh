@@ -5,6 +5,18 @@ set -euo pipefail
 need=()
 have_cmd() { command -v "$1" >/dev/null 2>&1; }
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'; }
+install_needed() {
+  [ ${#need[@]} -gt 0 ] || return 0
+  if [ "$(id -u)" != 0 ]; then
+    echo "setup: these packages are missing and need root to install: ${need[*]}" >&2
+    exit 1
+  fi
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${need[@]}"
+  need=()
+}
 
 have_cmd cmake                          || need+=(cmake)
 have_cmd make                           || need+=(make)
@@ -20,17 +32,7 @@ have_pkg fonts-ipafont-gothic           || need+=(fonts-ipafont-gothic)
 have_pkg locales                        || need+=(locales)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 have_pkg wine32:i386                    || need+=(wine wine32:i386 wine64)
-
-if [ ${#need[@]} -gt 0 ]; then
-  if [ "$(id -u)" != 0 ]; then
-    echo "setup: these packages are missing and need root to install: ${need[*]}" >&2
-    exit 1
-  fi
-  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${need[@]}"
-fi
+install_needed
 
 # Wine shows Japanese only under a Japanese locale.
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
@@ -42,4 +44,13 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
     echo "setup: locale ja_JP.UTF-8 is missing" >&2
     exit 1
   fi
+fi
+
+# Where the 32-bit Wine cannot start, the tests run an x86_64 build.
+source "$(dirname "$0")/wine-env.sh"
+decide_wine_arch
+if [ "$PEMOKA_WINE_ARCH" = win64 ]; then
+  have_cmd x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix)
+  have_cmd x86_64-w64-mingw32-windres   || need+=(binutils-mingw-w64-x86-64)
+  install_needed
 fi

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Runs a Windows program under the project's Wine prefix (the emulator of the cross build).
-here=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix}
-export WINEARCH=win32
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-exec wine "$@"
+# Runs a Windows program under the project's Wine: wine-run.sh win32|win64 program [argument...]
+# The cross builds use it as their emulator, each naming the architecture of its programs.
+source "$(dirname "$0")/wine-env.sh"
+use_wine_env "$1" || exit 125
+shift
+exec "$PEMOKA_WINE" "$@"

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The scripts' own decisions: which Wine a run takes and the environment each Wine gets.
+set -u
+root=$(cd "$(dirname "$0")/../.." && pwd)
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failures=0
+expect() {  # what, got, wanted
+  [ "$2" = "$3" ] || { echo "FAIL $1: got '$2', wanted '$3'"; failures=$((failures + 1)); }
+}
+
+# Loaders standing in for the 32-bit Wine: one that starts, one the kernel cannot execute.
+printf '#!/bin/sh\nexit 0\n' >"$tmp/starts"
+printf '\177ELF\001\001\001\000\000\000\000\000\000\000\000\000\002\000\003\000' >"$tmp/no-exec"
+chmod +x "$tmp/starts" "$tmp/no-exec"
+
+# forced value | 32-bit loader | arch (or "error") | first words of the line
+while IFS='|' read -r forced loader arch line; do
+  got=$(
+    unset PEMOKA_WINE_ARCH PEMOKA_WINE_WHY
+    [ -z "$forced" ] || export PEMOKA_WINE_ARCH=$forced
+    source "$root/scripts/wine-env.sh"
+    wine32_loader=$tmp/$loader
+    wine_way testing 2>/dev/null && echo "$PEMOKA_WINE_ARCH" || echo error
+  )
+  expect "arch with '$forced' and $loader" "${got##*$'\n'}" "$arch"
+  [ "$arch" = error ] || expect "line with '$forced' and $loader" "${got%%:*}" "$line"
+done <<'TABLE'
+|starts|win32|32-bit programs run here
+|no-exec|win64|no 32-bit execution here
+|missing|win64|no 32-bit execution here
+win64|starts|win64|PEMOKA_WINE_ARCH=win64
+win32|no-exec|win32|PEMOKA_WINE_ARCH=win32
+win16|starts|error|
+TABLE
+
+# Each architecture gets its own loader, prefix and build tree, and the two never share.
+envs=$(
+  source "$root/scripts/wine-env.sh"
+  for arch in win32 win64; do
+    use_wine_env "$arch"
+    echo "$arch ${PEMOKA_WINE##*/} ${WINEPREFIX#$root/} ${PEMOKA_TREE#$root/} $WINEARCH $LC_ALL"
+  done
+)
+expect "environments" "$envs" "win32 wine build/wineprefix build/win win32 ja_JP.UTF-8
+win64 wine64 build/wineprefix64 build/win64 win64 ja_JP.UTF-8"
+
+[ $failures = 0 ] && echo "scripts: all passed"
+exit $((failures > 0))
