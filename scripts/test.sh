@@ -1,23 +1,60 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds both trees and runs every test tier. Exits non-zero on any
-# failure.
+# Installs what is missing, builds and runs every test tier once. Exits non-zero on any failure.
+#
+#   test.sh --repeat N   soak: builds once and runs the Win32 and end-to-end tiers N times in one
+#                        session, then says how many runs failed and which tests, how often.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+repeat=0
+if [ $# -gt 0 ]; then
+  if [ $# = 2 ] && [ "$1" = --repeat ] && [[ $2 =~ ^[1-9][0-9]*$ ]]; then
+    repeat=$2
+  else
+    echo "usage: test.sh [--repeat N]" >&2
+    exit 2
+  fi
+fi
+
 bash "$here/scripts/setup.sh"
 source "$here/scripts/wine-env.sh"
 wine_way testing
 bash "$here/scripts/build.sh"
 
-echo "== unit tests (native, sanitizers)"
-ctest --test-dir "$here/build/native" --output-on-failure
-if [ "$PEMOKA_WINE_ARCH" = win64 ]; then
-  echo "== imports of the i686 build, which cannot run here"
-  ctest --test-dir "$here/build/win" --output-on-failure -R '^imports$'
+if [ "$repeat" = 0 ]; then
+  echo "== unit tests (native, sanitizers)"
+  ctest --test-dir "$here/build/native" --output-on-failure
+  if [ "$PEMOKA_WINE_ARCH" = win64 ]; then
+    echo "== imports of the i686 build, which cannot run here"
+    ctest --test-dir "$here/build/win" --output-on-failure -R '^imports$'
+  fi
 fi
 
 source "$here/scripts/session.sh"
 trap stop_session EXIT
 start_display
 start_wine
-echo "== Win32 and end-to-end tests (Wine on $DISPLAY)"
-ctest --test-dir "$PEMOKA_TREE" --output-on-failure --timeout 600
+if [ "$repeat" = 0 ]; then
+  echo "== Win32 and end-to-end tests (Wine on $DISPLAY)"
+  ctest --test-dir "$PEMOKA_TREE" --output-on-failure --timeout 600
+  exit
+fi
+
+logs=$PEMOKA_TREE/soak
+rm -rf "$logs"
+mkdir -p "$logs"
+echo "== Win32 and end-to-end tests, $repeat runs (Wine on $DISPLAY; logs in $logs)"
+failed_runs=0
+for run in $(seq "$repeat"); do
+  log=$logs/run-$run.log
+  if ctest --test-dir "$PEMOKA_TREE" --output-on-failure --timeout 600 -E '^imports$' >"$log" 2>&1; then
+    echo "run $run: passed"
+  else
+    failed_runs=$((failed_runs + 1))
+    names=$(awk -f "$here/scripts/failed-tests.awk" "$log")
+    [ -z "$names" ] || echo "$names" >>"$logs/failed"
+    echo "run $run: FAILED: ${names//$'\n'/, } (see ${log##*/})"
+  fi
+done
+echo "== $failed_runs of $repeat runs failed"
+[ -s "$logs/failed" ] && sort "$logs/failed" | uniq -c | sort -rn
+[ "$failed_runs" = 0 ]
