@@ -17,6 +17,16 @@ start_display() {
   session_pids+=($!)
 }
 
+# The end-to-end tests' keyboard and mouse (tests/e2e/x_input_agent.cpp), on the session's
+# display; the tests find it by PEMOKA_INPUT_PORT.
+start_input_agent() {
+  local port
+  coproc agent { exec "$pemoka_root/build/native/x-input-agent"; }
+  session_pids+=($!)
+  read -r -t 20 port <&"${agent[0]}" || { echo "the input agent did not start" >&2; return 1; }
+  export PEMOKA_INPUT_PORT=$port
+}
+
 start_wine() {
   mkdir -p "$WINEPREFIX"
   wineserver -p   # one server for the whole run, ended by stop_session

@@ -31,6 +31,7 @@ have_cmd xdpyinfo                       || need+=(x11-utils)
 have_pkg fonts-ipafont-gothic           || need+=(fonts-ipafont-gothic)
 have_pkg locales                        || need+=(locales)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+[ -f /usr/include/X11/extensions/XTest.h ] || need+=(libx11-dev libxtst-dev)
 have_pkg wine32:i386                    || need+=(wine wine32:i386 wine64)
 install_needed
 

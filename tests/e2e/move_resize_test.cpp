@@ -18,25 +18,15 @@ HWND CaptureOf(const Overlay& o) {
 }
 
 // A left drag with real input: press at from, move through the path and release at its end.
-// live is the frame the drag shows before the release. Each step waits until the overlay has
-// taken it, so that it reads the pointer where it was put. Under load Wine may hand the overlay
-// the X server's report of an earlier pointer position after a later one; a repeated report of
-// where the pointer is now sets that right.
+// live is the frame the drag shows before the release.
 void Drag(const Overlay& o, POINT from, std::initializer_list<POINT> path, const RECT& live) {
-    PointerTo(from.x, from.y);
-    LeftButton(true);
+    ASSERT_TRUE(PointerTo(from.x, from.y));
+    ASSERT_TRUE(LeftButton(true));
     ASSERT_TRUE(WaitUntil([&] { return CaptureOf(o) == o.back; })) << "the back pane takes the mouse";
-    POINT at = from;
-    for (POINT p : path) {
-        const RECT before = o.FrameRect();
-        PointerTo(p.x, p.y);
-        WaitUntil([&] { return !SameRect(o.FrameRect(), before); }, 400);
-        at = p;
-    }
-    for (int tries = 0; tries < 10 && !WaitUntil([&] { return SameRect(o.FrameRect(), live); }, 500); ++tries)
-        PointerTo(at.x, at.y);
-    EXPECT_TRUE(SameRect(o.FrameRect(), live)) << "during the drag";
-    LeftButton(false);
+    for (POINT p : path) ASSERT_TRUE(PointerTo(p.x, p.y));
+    EXPECT_TRUE(WaitUntil([&] { return SameRect(o.FrameRect(), live); }))
+        << "during the drag: " << Shown(o.FrameRect()) << ", want " << Shown(live);
+    ASSERT_TRUE(LeftButton(false));
     ASSERT_TRUE(WaitUntil([&] { return CaptureOf(o) == nullptr; })) << "the release frees the mouse";
 }
 
@@ -51,16 +41,11 @@ protected:
     }
     // Presses key (with modifiers held) and waits for the frame to settle at want.
     void Press(WORD key, std::initializer_list<WORD> modifiers, const RECT& want) {
-        // A person's pauses around a modifier. Wine remembers a key seen up for 50 ms, and it
-        // re-reads the X keyboard, which knows nothing of injected keys, when the pointer has
-        // just crossed into a window; either would read a modifier pressed at once as up.
-        if (modifiers.size()) Sleep(150);
-        for (WORD m : modifiers) Key(m, true);
-        if (modifiers.size()) Sleep(60);
-        Tap(key);
+        for (WORD m : modifiers) ASSERT_TRUE(Key(m, true));
+        ASSERT_TRUE(Tap(key));
         EXPECT_TRUE(o.SettlesAt(want)) << "key " << key << ": frame " << Shown(o.FrameRect()) << " back "
                                        << Shown(o.BackRect()) << ", want " << Shown(want);
-        for (WORD m : modifiers) Key(m, false);
+        for (WORD m : modifiers) ASSERT_TRUE(Key(m, false));
     }
 };
 }  // namespace
@@ -117,7 +102,7 @@ TEST_F(MoveResize, ArrowKeysMoveAndResize) {
 
 TEST_F(MoveResize, CtrlArrowStopsAtForty) {
     // Shrink to 41 x 200 with Ctrl+Shift+Left (8 each) and Ctrl+Left (2), pointer far away.
-    PointerTo(5, 5);
+    ASSERT_TRUE(PointerTo(5, 5));
     RECT want = start;
     for (int i = 0; i < 19; ++i) Press(VK_LEFT, {VK_SHIFT, VK_CONTROL}, want = Offset(want, 0, 0, -8, 0));
     ASSERT_EQ(want.right - want.left, 48);
@@ -126,14 +111,13 @@ TEST_F(MoveResize, CtrlArrowStopsAtForty) {
     Press(VK_LEFT, {VK_CONTROL}, want = Offset(want, 0, 0, -2, 0));  // 42 -> 40
     // Stays 40. Ctrl+Down after it shows when both have been handled with Ctrl still held; it
     // grows by 1 only, as the frozen width (pointer left of the right edge) drops its first step.
-    Key(VK_CONTROL, true);
-    Sleep(60);
-    Tap(VK_LEFT);
-    Tap(VK_DOWN);
+    ASSERT_TRUE(Key(VK_CONTROL, true));
+    ASSERT_TRUE(Tap(VK_LEFT));
+    ASSERT_TRUE(Tap(VK_DOWN));
     EXPECT_TRUE(o.SettlesAt(want = Offset(want, 0, 0, 0, 1)));
-    Key(VK_CONTROL, false);
+    ASSERT_TRUE(Key(VK_CONTROL, false));
     // Pointer left of the right edge: the first application is frozen, so +1.
-    PointerTo(want.left + 5, want.top + 5);
+    ASSERT_TRUE(PointerTo(want.left + 5, want.top + 5));
     Press(VK_RIGHT, {VK_CONTROL}, want = Offset(want, 0, 0, 1, 0));
 }
 
@@ -161,28 +145,29 @@ TEST_F(MoveResize, GuideKeysStepAndCycle) {
 }
 
 TEST_F(MoveResize, TakingTheCaptureEndsTheDrag) {
-    PointerTo(start.right - 3, start.top + 100);
-    LeftButton(true);
+    ASSERT_TRUE(PointerTo(start.right - 3, start.top + 100));
+    ASSERT_TRUE(LeftButton(true));
     ASSERT_TRUE(WaitUntil([&] { return CaptureOf(o) == o.back; }));
-    PointerTo(start.right + 17, start.top + 100);
+    ASSERT_TRUE(PointerTo(start.right + 17, start.top + 100));
     const RECT wider = Offset(start, 0, 0, 20, 0);
-    ASSERT_TRUE(WaitUntil([&] { return SameRect(o.FrameRect(), wider); }));
+    ASSERT_TRUE(WaitUntil([&] { return SameRect(o.FrameRect(), wider); })) << Shown(o.FrameRect());
     EXPECT_TRUE(SameRect(o.BackRect(), start)) << "the back pane waits for the final step";
 
-    // Another window takes the capture; the button is never released over the overlay.
-    HWND thief = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
+    // Another window takes the capture; the button is never released over the overlay. The
+    // window stays hidden, so the overlay keeps the keyboard.
+    HWND thief = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
     ASSERT_TRUE(AttachThreadInput(GetCurrentThreadId(), o.process.dwThreadId, TRUE));
     SetCapture(thief);
     ReleaseCapture();
     AttachThreadInput(GetCurrentThreadId(), o.process.dwThreadId, FALSE);
-    LeftButton(false);
-    DestroyWindow(thief);
     EXPECT_TRUE(o.SettlesAt(wider)) << "the back pane is aligned as after a release";
+    ASSERT_TRUE(LeftButton(false));
+    DestroyWindow(thief);
 
     // The drag is over: moving the pointer resizes nothing, and outside moves couple again.
-    PointerTo(start.right + 60, start.top + 100);
-    Tap(VK_LEFT);  // a key after the move: once it has acted, the move has been handled
+    ASSERT_TRUE(PointerTo(start.right + 60, start.top + 100));
+    ASSERT_TRUE(Tap(VK_LEFT));  // a key after the move: once it has acted, the move has been handled
     EXPECT_TRUE(o.SettlesAt(Offset(wider, -1, 0, -1, 0)));
     SetWindowPos(o.frame, nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(o.SettlesAt({100, 100, 100 + 220, 100 + 200}));
@@ -193,7 +178,7 @@ TEST(Escape, ClosesAndWritesUnlessTrayIsOne) {
         Overlay o;
         ASSERT_TRUE(o.Start(Ini(std::string("Tray=") + tray + "\r\n")));
         ASSERT_TRUE(o.Focus());
-        Tap(VK_ESCAPE);
+        ASSERT_TRUE(Tap(VK_ESCAPE));
         EXPECT_TRUE(o.WaitForExit()) << "Tray=" << tray;
         EXPECT_EQ(IniValue(o.SettingsText(), "Tray"), tray);
     }

@@ -1,7 +1,11 @@
+#include <winsock2.h>
+
 #include "overlay_harness.h"
 
 #include <cstdlib>
 #include <cstring>
+
+#include <gtest/gtest.h>
 
 bool WaitUntil(const std::function<bool()>& cond, int ms) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
@@ -182,36 +186,90 @@ COLORREF Overlay::ClientPixel(int x, int y) const {
     return ScreenPixel(o.x + x, o.y + y);
 }
 
-void PointerTo(int x, int y) {
-    SetCursorPos(x, y);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = MOUSEEVENTF_MOVE;  // a move of nothing: the window under the pointer hears of it
-    SendInput(1, &in, sizeof in);
+namespace {
+// The connection to the input agent of the test session (scripts/session.sh), which makes
+// real input through the X server. INVALID_SOCKET when there is none.
+SOCKET Agent() {
+    static SOCKET agent = [] {
+        const char* port = std::getenv("PEMOKA_INPUT_PORT");
+        WSADATA wsa;
+        if (!port || WSAStartup(MAKEWORD(2, 2), &wsa) != 0) return INVALID_SOCKET;
+        SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        addr.sin_port = htons(static_cast<u_short>(std::atoi(port)));
+        if (s != INVALID_SOCKET && connect(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+            closesocket(s);
+            s = INVALID_SOCKET;
+        }
+        return s;
+    }();
+    return agent;
 }
 
-void LeftButton(bool down) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &in, sizeof in);
+// Sends one command and returns the agent's answer once the X server has handled it.
+std::string AskAgent(const std::string& command) {
+    const SOCKET s = Agent();
+    if (s == INVALID_SOCKET) {
+        ADD_FAILURE() << "no input agent: run the tests through scripts/test.sh";
+        return "";
+    }
+    const std::string line = command + "\n";
+    if (send(s, line.data(), static_cast<int>(line.size()), 0) != static_cast<int>(line.size())) return "";
+    std::string answer;
+    char c;
+    while (recv(s, &c, 1, 0) == 1 && c != '\n') answer += c;
+    return answer;
 }
 
-void Key(WORD virtualKey, bool down) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = virtualKey;
-    in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
-    // Arrow keys are extended keys: without the flag they would come from the number pad.
-    const bool extended = virtualKey >= VK_PRIOR && virtualKey <= VK_DOWN;
-    in.ki.dwFlags = (down ? 0 : KEYEVENTF_KEYUP) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
-    SendInput(1, &in, sizeof in);
+bool Tell(const std::string& command) {
+    const bool ok = AskAgent(command) == "ok";
+    EXPECT_TRUE(ok) << command;
+    return ok;
 }
 
-void Tap(WORD virtualKey) {
-    Key(virtualKey, true);
-    Key(virtualKey, false);
+// The X keysym of the virtual keys the tests press.
+unsigned long Keysym(WORD vk) {
+    if ((vk >= 'A' && vk <= 'Z')) return vk - 'A' + 'a';
+    if (vk >= '0' && vk <= '9') return vk;
+    switch (vk) {
+        case VK_LEFT: return 0xff51;
+        case VK_UP: return 0xff52;
+        case VK_RIGHT: return 0xff53;
+        case VK_DOWN: return 0xff54;
+        case VK_SHIFT: return 0xffe1;
+        case VK_CONTROL: return 0xffe3;
+        case VK_ESCAPE: return 0xff1b;
+        case VK_RETURN: return 0xff0d;
+        default: return 0;
+    }
 }
+
+bool Held(WORD vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
+}  // namespace
+
+bool PointerTo(int x, int y) {
+    if (!Tell("move " + std::to_string(x) + " " + std::to_string(y))) return false;
+    // Over a window Wine hears of the move from the X server; elsewhere it asks the server
+    // where the pointer is. Either way the system's pointer ends up there.
+    return WaitUntil([&] {
+        POINT p{};
+        GetCursorPos(&p);
+        return p.x == x && p.y == y;
+    });
+}
+
+bool LeftButton(bool down) { return Tell(std::string("button 1 ") + (down ? "down" : "up")); }
+
+bool Key(WORD virtualKey, bool down) {
+    if (!Tell("key " + std::to_string(Keysym(virtualKey)) + (down ? " down" : " up"))) return false;
+    // A modifier has arrived once the system's key state shows it.
+    if (virtualKey == VK_SHIFT || virtualKey == VK_CONTROL) return WaitUntil([&] { return Held(virtualKey) == down; });
+    return true;
+}
+
+bool Tap(WORD virtualKey) { return Key(virtualKey, true) && Key(virtualKey, false); }
 
 bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
@@ -219,9 +277,12 @@ bool SameRect(const RECT& a, const RECT& b) {
 
 bool Overlay::Focus() const {
     SetForegroundWindow(frame);
+    // Keys go where the X server has its keyboard focus: wait until it is on the overlay.
+    auto xWindow = [](HWND w) { return std::to_string(reinterpret_cast<UINT_PTR>(GetPropA(w, "__wine_x11_whole_window"))); };
     return WaitUntil([&] {
-        HWND fg = GetForegroundWindow();
-        return fg == frame || fg == back;
+        const HWND fg = GetForegroundWindow();
+        const std::string focus = AskAgent("focus");
+        return (fg == frame || fg == back) && (focus == xWindow(frame) || focus == xWindow(back));
     });
 }
 

@@ -63,11 +63,13 @@ struct Overlay {
     bool SettlesAt(const RECT& want, int ms = kWaitMs) const;
 };
 
-// Real input through the system's input queue.
-void PointerTo(int x, int y);  // places the pointer and reports a mouse move
-void LeftButton(bool down);
-void Key(WORD virtualKey, bool down);
-void Tap(WORD virtualKey);  // press and release
+// Real input, made by the X server's test extension through the session's input agent, as a
+// person makes it. Each returns once the X server has handled it; PointerTo also waits until
+// the system's pointer is there, and a modifier key until the system's key state shows it.
+bool PointerTo(int x, int y);
+bool LeftButton(bool down);  // at the pointer
+bool Key(WORD virtualKey, bool down);
+bool Tap(WORD virtualKey);  // press and release
 bool SameRect(const RECT& a, const RECT& b);
 
 // A top-level window of the process by class and title (null matches any).
