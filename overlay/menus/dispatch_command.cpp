@@ -6,6 +6,8 @@
 #include "../guides/division_dialogs.h"
 #include "../guides/guide_table.h"
 #include "../resources/resource.h"
+#include "../screen/apply_aspect_ratio.h"
+#include "../screen/aspect_ratio.h"
 #include "../windows/window_set.h"
 
 namespace {
@@ -24,9 +26,14 @@ INT_PTR RunModalDialog(int templateId, DLGPROC proc) {
 
 // Returns 1 when the command ends with the common tail (variant reset and repaint).
 int RunFixedCommand(unsigned id) {
+    if (const RatioPreset* preset = FindRatioPreset(id)) {
+        ApplyAspectRatio(preset->a, preset->b);
+        return 1;
+    }
     switch (id) {
-        // The commands 32769 to 32792 (close, fit, capture, ratios, tray, editor, version,
-        // border, back pane) go here. Until then they repaint like every unknown identifier.
+        // The other commands from 32769 to 32792 (close, fit, capture, custom ratio, tray,
+        // editor, version, border, back pane) go here. Until then they repaint like every
+        // unknown identifier.
         default: return 1;  // 32768 and everything above 32792
     }
 }

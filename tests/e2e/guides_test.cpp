@@ -171,3 +171,19 @@ TEST(Guides, RailmanIsDrawnWithoutItsMenuGate) {
     EXPECT_TRUE(Shows(o, {{100, 20}, {200, 20}, {300, 20}, {80, 60}, {320, 60}}, {{150, 60}, {20, 150}}));
     ASSERT_TRUE(o.Close());
 }
+
+TEST(AspectRatios, PresetsKeepTheCornerAndTheNamedSide) {
+    Overlay o;
+    ASSERT_TRUE(o.Start(Ini("Width=300\r\nHeight=100\r\n")));
+    const RECT r = o.FrameRect();
+    const struct { unsigned command; int w, h; } steps[] = {
+        {32775, 300, 225},  // 4:3 keeps the width
+        {32781, 169, 225},  // 3:4 keeps the height: 168.75 + 0.5
+        {32774, 225, 225},  // 1:1 keeps the height too, not the width
+    };
+    for (const auto& s : steps) {
+        PostMessageA(o.frame, WM_COMMAND, s.command, 0);
+        EXPECT_TRUE(o.SettlesAt({r.left, r.top, r.left + s.w, r.top + s.h})) << s.command;
+    }
+    ASSERT_TRUE(o.Close());
+}

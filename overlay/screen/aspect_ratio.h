@@ -1,0 +1,28 @@
+// The frame's width-to-height ratios: the commands of the ratio submenu and the arithmetic
+// that gives a frame its ratio. Platform-free.
+#pragma once
+
+struct RatioPreset {
+    unsigned command;
+    const char* label;
+    int a, b;  // width term, height term
+};
+
+// The submenu from the top; the last entry, the custom ratio, takes its terms from the
+// settings and opens its dialog first (a and b are 0 there).
+constexpr int kRatioCommandCount = 14;
+extern const RatioPreset kRatioPresets[kRatioCommandCount];
+constexpr unsigned kFirstRatioCommand = 32774, kCustomRatioCommand = 32787;
+
+// The preset of a command from 32774 to 32786, or null.
+const RatioPreset* FindRatioPreset(unsigned command);
+
+struct FrameSize {
+    int w, h;
+};
+
+// The size a w x h frame takes with the ratio a:b. When a > b the width stays and the height
+// becomes (w / a) * b + 0.5, truncated; otherwise the height stays and the width becomes
+// (h / b) * a + 0.5, truncated. Where that is not a size of at least one pixel (a zero or
+// negative term, a result below one pixel) the frame keeps w x h.
+FrameSize AspectSize(int w, int h, int a, int b);
