@@ -8,12 +8,18 @@
 #include "../resources/resource.h"
 #include "../screen/apply_aspect_ratio.h"
 #include "../screen/aspect_ratio.h"
+#include "../screen/custom_ratio_dialog.h"
+#include "../screen/screen_snapshot.h"
 #include "../windows/window_set.h"
 
 namespace {
 constexpr unsigned kCountDivisionsMask = 0x80;
 constexpr unsigned kWidthDivisionsMask = 0x100;
 constexpr unsigned kFirstFixedCommand = 32768;
+constexpr unsigned kFitCommand = 32771, kCaptureCommand = 32772;
+// The fit and the capture wait this long first, without handling messages, so that the menu
+// that chose them has left the screen.
+constexpr DWORD kScreenPause = 500;
 
 // Runs a dialog of the overlay's resources modally over the guide frame; IDCANCEL when the
 // user cancelled, -1 when it could not be opened.
@@ -31,9 +37,15 @@ int RunFixedCommand(unsigned id) {
         return 1;
     }
     switch (id) {
-        // The other commands from 32769 to 32792 (close, fit, capture, custom ratio, tray,
-        // editor, version, border, back pane) go here. Until then they repaint like every
-        // unknown identifier.
+        case kFitCommand:
+        case kCaptureCommand:
+            Sleep(kScreenPause);
+            id == kFitCommand ? FitFrameToContent() : CaptureFrameArea();
+            return 0;  // both repaint what they change themselves
+        case kCustomRatioCommand:
+            return RunModalDialog(IDD_CUSTOM_RATIO, CustomRatioDialogProc) != IDCANCEL;
+        // The other commands from 32769 to 32792 (close, tray, editor, version, border, back
+        // pane) go here. Until then they repaint like every unknown identifier.
         default: return 1;  // 32768 and everything above 32792
     }
 }

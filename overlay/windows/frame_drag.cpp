@@ -1,6 +1,7 @@
 #include "frame_drag.h"
 
 #include "../guides/guide_table.h"
+#include "../screen/screen_snapshot.h"
 #include "frame_geometry.h"
 #include "window_set.h"
 
@@ -112,6 +113,7 @@ void HandleOverlayKey(unsigned virtualKey) {
             g_guides.variant = 0;
             InvalidateRect(g_windows.frame, nullptr, TRUE);
             return;
+        case 'F': FitFrameToContent(); return;
         case 'E':
             ++g_guides.variant;
             InvalidateRect(g_windows.frame, nullptr, TRUE);

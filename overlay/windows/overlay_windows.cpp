@@ -33,6 +33,9 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_PAINT: PaintFrame(hwnd); return 0;
         case WM_CLOSE: CloseOverlay(); return 0;
         case WM_WINDOWPOSCHANGED: FollowPlacement(hwnd, *reinterpret_cast<WINDOWPOS*>(lp)); break;
+        // The guides depend on the size: whatever resized the frame, nothing of the old lines
+        // may stay.
+        case WM_SIZE: InvalidateRect(hwnd, nullptr, TRUE); break;
         case WM_KEYDOWN:
         case WM_KEYUP:
         case WM_LBUTTONDOWN:

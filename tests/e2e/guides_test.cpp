@@ -8,26 +8,17 @@
 #include "overlay_harness.h"
 
 namespace {
-// The overlay's visible window with this title, once it is up; null after the wait.
-HWND WaitForDialog(const Overlay& o, const char* title) {
-    HWND found = nullptr;
-    WaitUntil([&] {
-        found = FindProcessWindow(o.process.dwProcessId, nullptr, title);
-        return found && IsWindowVisible(found);
-    });
-    return found;
-}
-
 std::string BoxText(HWND dialog, int id) {
     char text[32] = "";
     GetDlgItemTextA(dialog, id, text, sizeof text);
     return text;
 }
 
-// Types into both boxes, presses the button and waits for the dialog to go.
+// Types into both boxes (null: leaves the box as it is), presses the button and waits for the
+// dialog to go.
 bool Answer(HWND dialog, const char* upper, const char* lower, int button) {
-    SetDlgItemTextA(dialog, 40004, upper);
-    SetDlgItemTextA(dialog, 40005, lower);
+    if (upper) SetDlgItemTextA(dialog, 40004, upper);
+    if (lower) SetDlgItemTextA(dialog, 40005, lower);
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
     return WaitUntil([&] { return !IsWindow(dialog); });
@@ -65,12 +56,7 @@ bool RedNear(const Overlay& o, Spot s) {
 
 // Starts the overlay and moves it off the centre of the screen, where other overlays come up.
 bool StartAside(Overlay& o, const char* ini = nullptr) {
-    if (!o.Start(ini)) return false;
-    SetWindowPos(o.frame, nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return WaitUntil([&] {
-        const RECT f = o.FrameRect(), b = o.BackRect();
-        return f.left == 40 && f.top == 40 && b.left == 40 && b.top == 40;
-    });
+    return o.Start(ini) && o.MoveTo(40, 40);
 }
 bool StartAside(Overlay& o, const std::string& ini) { return StartAside(o, ini.c_str()); }
 
@@ -89,7 +75,7 @@ TEST(Guides, CountDialogSetsTheGridAndECyclesIt) {
     ASSERT_TRUE(Shows(o, kThirdsVertical, {{50, 20}}));
 
     PostMessageA(o.frame, WM_COMMAND, 128, 0);
-    HWND dialog = WaitForDialog(o, "等分割数の設定");
+    HWND dialog = o.WaitForWindow("等分割数の設定");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(BoxText(dialog, 40004), "2");
     EXPECT_EQ(BoxText(dialog, 40005), "2");
@@ -116,7 +102,7 @@ TEST(Guides, CancelKeepsTheGuideItsVariantAndTheDefaults) {
     ASSERT_TRUE(Shows(o, kThirdsVertical, kThirdsHorizontal));
 
     PostMessageA(o.frame, WM_COMMAND, 128, 0);
-    HWND dialog = WaitForDialog(o, "等分割数の設定");
+    HWND dialog = o.WaitForWindow("等分割数の設定");
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(Answer(dialog, "6", "5", IDCANCEL));
     EXPECT_TRUE(Shows(o, kThirdsVertical, {{20, 66}, {50, 20}, {149, 20}}));
@@ -172,7 +158,19 @@ TEST(Guides, RailmanIsDrawnWithoutItsMenuGate) {
     ASSERT_TRUE(o.Close());
 }
 
-TEST(AspectRatios, PresetsKeepTheCornerAndTheNamedSide) {
+TEST(Guides, AFrameResizedFromOutsideIsRepaintedWhole) {
+    Backdrop backdrop(kBackdropColour);
+    Overlay o;
+    ASSERT_TRUE(StartAside(o));
+    ASSERT_TRUE(Shows(o, kThirdsVertical, {{99, 20}}));
+    // The back pane grows, and the frame follows it: the thirds of 298 replace those of 198.
+    SetWindowPos(o.back, nullptr, 0, 0, 300, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(o.SettlesAt({40, 40, 340, 340}));
+    EXPECT_TRUE(Shows(o, {{99, 20}, {198, 20}}, {{66, 20}, {132, 20}, {20, 66}, {20, 132}}));
+    ASSERT_TRUE(o.Close());
+}
+
+TEST(AspectRatios, PresetsAndTheCustomRatioKeepTheCornerAndTheNamedSide) {
     Overlay o;
     ASSERT_TRUE(o.Start(Ini("Width=300\r\nHeight=100\r\n")));
     const RECT r = o.FrameRect();
@@ -185,5 +183,18 @@ TEST(AspectRatios, PresetsKeepTheCornerAndTheNamedSide) {
         PostMessageA(o.frame, WM_COMMAND, s.command, 0);
         EXPECT_TRUE(o.SettlesAt({r.left, r.top, r.left + s.w, r.top + s.h})) << s.command;
     }
+
+    // The custom ratio on a fresh file: 3 and 2, which stay when cancelled; the upper box
+    // holds the width term.
+    for (int button : {IDCANCEL, IDOK}) {
+        PostMessageA(o.frame, WM_COMMAND, 32787, 0);
+        HWND dialog = o.WaitForWindow("アスペクト比");
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(BoxText(dialog, 40004) + ":" + BoxText(dialog, 40005), "3:2");
+        ASSERT_TRUE(Answer(dialog, nullptr, nullptr, button));
+    }
+    EXPECT_TRUE(o.SettlesAt({r.left, r.top, r.left + 225, r.top + 150}));  // 3:2 keeps the width
     ASSERT_TRUE(o.Close());
+    EXPECT_EQ(IniValue(o.SettingsText(), "AspectV"), "3");
+    EXPECT_EQ(IniValue(o.SettingsText(), "AspectH"), "2");
 }

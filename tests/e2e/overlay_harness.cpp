@@ -289,3 +289,18 @@ bool Overlay::Focus() const {
 bool Overlay::SettlesAt(const RECT& want, int ms) const {
     return WaitUntil([&] { return SameRect(FrameRect(), want) && SameRect(BackRect(), want); }, ms);
 }
+
+bool Overlay::MoveTo(int x, int y) const {
+    const RECT r = FrameRect();
+    SetWindowPos(frame, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return SettlesAt({x, y, x + r.right - r.left, y + r.bottom - r.top});
+}
+
+HWND Overlay::WaitForWindow(const char* title) const {
+    HWND found = nullptr;
+    WaitUntil([&] {
+        found = FindProcessWindow(process.dwProcessId, nullptr, title);
+        return found && IsWindowVisible(found);
+    });
+    return found;
+}

@@ -61,6 +61,10 @@ struct Overlay {
     bool Focus() const;
     // Waits until the frame's rectangle is want and the back pane lies on it.
     bool SettlesAt(const RECT& want, int ms = kWaitMs) const;
+    // Moves the frame from outside, keeping its size, and waits for both windows to be there.
+    bool MoveTo(int x, int y) const;
+    // The program's visible window with this title (a dialog), once it is up; null after the wait.
+    HWND WaitForWindow(const char* title) const;
 };
 
 // Real input, made by the X server's test extension through the session's input agent, as a

@@ -345,3 +345,43 @@ TEST_F(DispatchCommandTest, GuideMasksAndUnknownCommandsResetTheVariantAndRepain
         EXPECT_TRUE(Invalidated()) << id;
     }
 }
+
+TEST_F(DispatchCommandTest, CustomRatioDialogTakesTheTermsAndShapesTheFrame) {
+    Observed o;
+    DialogDriver cancel;
+    cancel.inspect = [&](HWND dialog) { o = Observe(dialog); };
+    cancel.upper = "9";
+    cancel.button = IDCANCEL;
+    DispatchWithDialog(32787, cancel);
+    ASSERT_NE(cancel.seen, nullptr);
+    EXPECT_EQ(o.title, "アスペクト比");
+    EXPECT_EQ(o.controls, Layout("縦", "横"));
+    EXPECT_EQ(o.upper + ":" + o.lower, "3:2");  // a fresh file's -1 becomes 3:2 and stays
+    EXPECT_EQ(o.low[0], 1);
+    EXPECT_EQ(o.high[1], 1000);
+    EXPECT_TRUE(o.buddies);
+    EXPECT_EQ(g_settings.AspectV, 3);
+    EXPECT_EQ(g_settings.AspectH, 2);
+    EXPECT_EQ(g_guides.variant, 5u);
+    EXPECT_FALSE(Invalidated());
+
+    // OK: the upper box is the width term. A term that reads 0 leaves the size, but the
+    // command still repaints.
+    const struct { const char *upper, *lower; int w, h; } cases[] = {{"16", "9", 60, 34}, {"1", "2", 17, 34}, {"abc", "5", 17, 34}};
+    for (const auto& c : cases) {
+        g_guides.variant = 5;
+        ValidateRect(g_windows.frame, nullptr);
+        DialogDriver ok;
+        ok.upper = c.upper;
+        ok.lower = c.lower;
+        DispatchWithDialog(32787, ok);
+        RECT r{};
+        GetWindowRect(g_windows.frame, &r);
+        EXPECT_EQ(r.right - r.left, c.w) << c.upper << ":" << c.lower;
+        EXPECT_EQ(r.bottom - r.top, c.h) << c.upper << ":" << c.lower;
+        EXPECT_EQ(g_guides.variant, 0u);
+        EXPECT_TRUE(Invalidated());
+    }
+    EXPECT_EQ(g_settings.AspectV, 0);
+    EXPECT_EQ(g_settings.AspectH, 5);
+}

@@ -1,0 +1,86 @@
+// The screen snapshot and the bitmap file written from it, read back by the system's own
+// bitmap loader as well as byte for byte.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "overlay/screen/screen_snapshot.h"
+#include "temp_folder.h"
+
+namespace {
+template <typename T>
+T Field(const std::string& file, size_t offset) {
+    T value{};
+    std::memcpy(&value, file.data() + offset, sizeof value);
+    return value;
+}
+
+// A pattern that tells rows and bytes apart.
+void FillSnapshot() {
+    auto* bytes = static_cast<unsigned char*>(g_snapshot.pixels);
+    for (size_t i = 0; i < 4u * g_snapshot.w * g_snapshot.h; ++i) bytes[i] = static_cast<unsigned char>(i * 7 + i / 801);
+}
+}  // namespace
+
+TEST(Capture, BitmapFileHoldsTheSnapshotAsItLiesInMemory) {
+    TempFolder dir;
+    for (int w : {1, 201, 640}) {
+        const int h = 5;
+        CreateScreenSnapshot(w, h);
+        ASSERT_NE(g_snapshot.pixels, nullptr) << w;
+        FillSnapshot();
+        const std::string path = dir.File("capture.bmp");
+        WriteBitmapFile(path.c_str(), w, h);
+        const std::string file = ReadTextFile(path);
+        const size_t image = 4u * w * h;
+        ASSERT_EQ(file.size(), 54 + image) << w;
+        EXPECT_EQ(file.substr(0, 2), "BM");
+        EXPECT_EQ(Field<uint32_t>(file, 2), file.size());
+        EXPECT_EQ(Field<uint32_t>(file, 10), 54u);
+        EXPECT_EQ(Field<uint32_t>(file, 14), 40u);
+        EXPECT_EQ(Field<int32_t>(file, 18), w);
+        EXPECT_EQ(Field<int32_t>(file, 22), h);
+        EXPECT_EQ(Field<uint16_t>(file, 26), 1);
+        EXPECT_EQ(Field<uint16_t>(file, 28), 32);
+        EXPECT_EQ(std::memcmp(file.data() + 54, g_snapshot.pixels, image), 0) << w;
+
+        // The system's loader reads the same rows (bottom-up, 4 * w bytes each, no padding).
+        HBITMAP loaded = static_cast<HBITMAP>(
+            LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+        ASSERT_NE(loaded, nullptr) << w;
+        DIBSECTION dib{};
+        ASSERT_EQ(GetObjectA(loaded, sizeof dib, &dib), static_cast<int>(sizeof dib));
+        EXPECT_EQ(dib.dsBm.bmWidth, w);
+        EXPECT_EQ(dib.dsBm.bmHeight, h);
+        EXPECT_EQ(dib.dsBm.bmWidthBytes, 4 * w);
+        EXPECT_EQ(std::memcmp(dib.dsBm.bmBits, g_snapshot.pixels, image), 0) << w;
+        DeleteObject(loaded);
+        ReleaseScreenSnapshot();
+    }
+}
+
+TEST(Capture, OneSnapshotAtATimeAndNoFileWithoutASoundOne) {
+    TempFolder dir;
+    const std::string path = dir.File("none.bmp");
+    WriteBitmapFile(path.c_str(), 10, 10);  // no snapshot
+    EXPECT_FALSE(FileExists(path));
+
+    CreateScreenSnapshot(10, 10);
+    const ScreenSnapshot first = g_snapshot;
+    ASSERT_NE(first.dc, nullptr);
+    CreateScreenSnapshot(50, 50);  // refused: the existing one stays, its size too
+    EXPECT_EQ(g_snapshot.dc, first.dc);
+    EXPECT_EQ(g_snapshot.w, 10);
+    WriteBitmapFile(path.c_str(), 20, 10);  // larger than the snapshot
+    EXPECT_FALSE(FileExists(path));
+    WriteBitmapFile(dir.File("missing\\folder.bmp").c_str(), 10, 10);
+    EXPECT_FALSE(FileExists(dir.File("missing\\folder.bmp")));
+    ReleaseScreenSnapshot();
+    ReleaseScreenSnapshot();  // harmless
+    EXPECT_EQ(g_snapshot.dc, nullptr);
+    CreateScreenSnapshot(0, 10);
+    EXPECT_EQ(g_snapshot.dc, nullptr);
+}
