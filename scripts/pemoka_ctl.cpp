@@ -1,6 +1,7 @@
 // pemoka-ctl: a small helper for the run script. "wait-frame MS" waits until an overlay's frame
-// is visible; "close-frame MS" asks it to close and waits until it is gone. Exit code 0 on
-// success, 1 on time-out.
+// is visible; "close-frame MS" asks it to close and waits until it is gone; "command ID" posts
+// the command ID to the frame, as a menu does. Exit code 0 on success, 1 on time-out or when
+// no frame is there.
 #include <windows.h>
 
 #include <cstdlib>
@@ -29,6 +30,10 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "close-frame") == 0) {
         if (HWND f = Frame()) PostMessageA(f, WM_CLOSE, 0, 0);
         return Poll([] { return Frame() == nullptr; }, ms) ? 0 : 1;
+    }
+    if (std::strcmp(argv[1], "command") == 0 && argc > 2) {
+        HWND f = Frame();
+        return f && PostMessageA(f, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0) ? 0 : 1;
     }
     return 2;
 }

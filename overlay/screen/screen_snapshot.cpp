@@ -48,7 +48,8 @@ void WriteBitmapFile(const char* path, int w, int h) {
     const uint64_t size = BitmapFileSize(w, h);
     if (!size || !g_snapshot.pixels || g_snapshot.w != w || g_snapshot.h != h) return;
     const DWORD bytes = static_cast<DWORD>(size);
-    auto* block = static_cast<uint8_t*>(GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, bytes));
+    // Every byte is written below: the header whole, then the pixels.
+    auto* block = static_cast<uint8_t*>(GlobalAlloc(GMEM_FIXED, bytes));
     if (!block) return;
     FormatBitmapHeader(block, w, h);
     std::memcpy(block + kBitmapHeaderSize, g_snapshot.pixels, bytes - kBitmapHeaderSize);
