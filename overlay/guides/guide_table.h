@@ -38,6 +38,8 @@ constexpr int kGuideCount = 10;
 extern const GuideEntry kGuideTable[kGuideCount];
 
 constexpr uint32_t kRememberFlag = 0x80000000u;
+// The two guides that ask for their numbers in a dialog before they become active.
+constexpr uint32_t kCountDivisionsMask = 0x80, kWidthDivisionsMask = 0x100;
 constexpr int kVertical = 1;    // orientation of DrawEqualDivisions; anything else: horizontal
 
 struct GuideState {

@@ -2,7 +2,11 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
+#include <cstring>
+
+#include "../../settings/settings_file.h"
 #include "../guides/division_dialogs.h"
 #include "../guides/guide_table.h"
 #include "../resources/resource.h"
@@ -11,12 +15,10 @@
 #include "../screen/custom_ratio_dialog.h"
 #include "../screen/screen_snapshot.h"
 #include "../windows/window_set.h"
+#include "command_ids.h"
+#include "tray.h"
 
 namespace {
-constexpr unsigned kCountDivisionsMask = 0x80;
-constexpr unsigned kWidthDivisionsMask = 0x100;
-constexpr unsigned kFirstFixedCommand = 32768;
-constexpr unsigned kFitCommand = 32771, kCaptureCommand = 32772;
 // The fit and the capture wait this long first, without handling messages, so that the menu
 // that chose them has left the screen.
 constexpr DWORD kScreenPause = 500;
@@ -37,19 +39,50 @@ int RunFixedCommand(unsigned id) {
         return 1;
     }
     switch (id) {
-        case kFitCommand:
-        case kCaptureCommand:
+        case IDM_EXIT: RequestClose(); return 0;
+        case IDM_FIT:
+        case IDM_CAPTURE:
             Sleep(kScreenPause);
-            id == kFitCommand ? FitFrameToContent() : CaptureFrameArea();
+            id == IDM_FIT ? FitFrameToContent() : CaptureFrameArea();
             return 0;  // both repaint what they change themselves
-        case kCustomRatioCommand:
-            return RunModalDialog(IDD_CUSTOM_RATIO, CustomRatioDialogProc) != IDCANCEL;
-        // The other commands from 32769 to 32792 (close, tray, editor, version, border, back
-        // pane) go here. Until then they repaint like every unknown identifier.
-        default: return 1;  // 32768 and everything above 32792
+        case IDM_NOTHING: return 0;
+        case IDM_CUSTOM_RATIO: return RunModalDialog(IDD_CUSTOM_RATIO, CustomRatioDialogProc) != IDCANCEL;
+        case IDM_SHOW:
+            RemoveTrayIcon();
+            RestoreWindowSet();
+            return 1;
+        case IDM_SETTINGS: LaunchSettingsEditor(); return 1;
+        case IDM_VERSION: ShowVersionBox(); return 1;
+        case IDM_BORDER: ToggleFrameBorder(); return 1;
+        case IDM_BACK_PANE: ToggleBackPane(); return 1;
+        default: return 1;  // the tray menu's cancel, 32768 and everything above 32792
     }
 }
 }  // namespace
+
+void ToggleFrameBorder() {
+    SetWindowLongA(g_windows.frame, GWL_STYLE, GetWindowLongA(g_windows.frame, GWL_STYLE) ^ WS_BORDER);
+    SetWindowPos(g_windows.frame, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+void ToggleBackPane() { ShowWindow(g_windows.back, IsWindowVisible(g_windows.back) ? SW_HIDE : SW_SHOW); }
+
+void LaunchSettingsEditor() {
+    constexpr char kEditor[] = "Quillet.exe";
+    char path[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    // A cut module path, or a folder with no room for the name, starts nothing.
+    if (n == 0 || n >= sizeof path || !CutToFolder(path)) return;
+    if (std::strlen(path) + sizeof kEditor > sizeof path) return;
+    std::strcat(path, kEditor);
+    ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void ShowVersionBox() {
+    char text[64];
+    wsprintfA(text, "%s\n%s\n%s", "mirvo", "ペモカ", "0.18");
+    MessageBoxA(g_windows.frame, text, "ペモカ", MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+}
 
 void DispatchCommand(unsigned id) {
     if (id == kCountDivisionsMask || id == kWidthDivisionsMask) {
@@ -58,7 +91,7 @@ void DispatchCommand(unsigned id) {
                                      : RunModalDialog(IDD_DIVISION_WIDTH, DivisionWidthDialog);
         if (result == IDCANCEL) return;  // guide, variant and picture stay as they were
         g_guides.activeMask = id;
-    } else if (id < kFirstFixedCommand) {
+    } else if (id < IDM_FIRST_FIXED) {
         g_guides.activeMask = id;
     } else if (!RunFixedCommand(id)) {
         return;

@@ -2,6 +2,8 @@
 // that gives a frame its ratio. Platform-free.
 #pragma once
 
+#include "../menus/command_ids.h"
+
 struct RatioPreset {
     unsigned command;
     const char* label;
@@ -12,7 +14,7 @@ struct RatioPreset {
 // settings and opens its dialog first (a and b are 0 there).
 constexpr int kRatioCommandCount = 14;
 extern const RatioPreset kRatioPresets[kRatioCommandCount];
-constexpr unsigned kFirstRatioCommand = 32774, kCustomRatioCommand = 32787;
+constexpr unsigned kFirstRatioCommand = IDM_FIRST_RATIO, kCustomRatioCommand = IDM_CUSTOM_RATIO;
 
 // The preset of a command from 32774 to 32786, or null.
 const RatioPreset* FindRatioPreset(unsigned command);

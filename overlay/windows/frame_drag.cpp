@@ -1,6 +1,7 @@
 #include "frame_drag.h"
 
 #include "../guides/guide_table.h"
+#include "../menus/tray.h"
 #include "../screen/screen_snapshot.h"
 #include "frame_geometry.h"
 #include "window_set.h"
@@ -104,8 +105,11 @@ void AbandonDrag(HWND newCapture) {
 void HandleOverlayKey(unsigned virtualKey) {
     switch (virtualKey) {
         case VK_ESCAPE:
-            // With Tray = 1 a plain Esc will hide the overlay to the notification area.
-            if (g_settings.Tray != 1 || Held(VK_SHIFT)) RequestClose();
+            // With Tray = 1 a plain Esc hides the overlay to the notification area.
+            if (g_settings.Tray != 1 || Held(VK_SHIFT))
+                RequestClose();
+            else
+                HideToTray();
             return;
         case 'B':
         case 'N':

@@ -3,6 +3,8 @@
 #include "../guides/guide_table.h"
 #include "../guides/paint_guides.h"
 #include "../menus/dispatch_command.h"
+#include "../menus/popup_menus.h"
+#include "../menus/tray.h"
 #include "../resources/resource.h"
 #include "frame_drag.h"
 #include "window_set.h"
@@ -20,6 +22,7 @@ void PaintFrame(HWND hwnd) {
 void ReloadSettings(HWND hwnd) {
     LoadSettings();
     ApplyInitialGuide();
+    RegisterGlobalHotKey();
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
@@ -28,6 +31,7 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CREATE:
             g_windows.frame = hwnd;
             ApplyInitialGuide();
+            RegisterGlobalHotKey();
             break;
         case WM_DESTROY: PostQuitMessage(0); break;
         case WM_PAINT: PaintFrame(hwnd); return 0;
@@ -45,7 +49,10 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             if (HIWORD(wp) == 0) DispatchCommand(LOWORD(wp));
             break;
         case kSettingsChangedMessage: ReloadSettings(hwnd); break;
-        default: break;
+        case WM_HOTKEY:
+            if (wp == kHotKeyId) RestoreWindowSet();
+            break;
+        default: HandleTrayMessage(msg, wp, lp); break;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
@@ -61,6 +68,7 @@ LRESULT CALLBACK BackPaneWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONDOWN: BeginDrag(); break;
         case WM_MOUSEMOVE: ContinueDrag(); break;
         case WM_LBUTTONUP: EndDrag(); break;
+        case WM_RBUTTONUP: ShowContextMenu(); break;
         case WM_CAPTURECHANGED: AbandonDrag(reinterpret_cast<HWND>(lp)); break;
         default: break;
     }

@@ -2,6 +2,7 @@
 
 #include "../../settings/settings_file.h"
 #include "../guides/guide_table.h"
+#include "../menus/tray.h"
 
 WindowSet g_windows{};
 
@@ -55,7 +56,8 @@ void CloseOverlay() {
     if (g_settings.InitRule < 0)
         g_settings.InitRule = static_cast<int32_t>(g_guides.activeMask | kRememberFlag);
     SaveSettings();
-    // The tray icon and the hot key are released here once the overlay has them.
+    RemoveTrayIcon();
+    ReleaseGlobalHotKey();
     if (g_windows.grip) SendMessageA(g_windows.grip, WM_CLOSE, 0, 0);
     SendMessageA(g_windows.back, WM_CLOSE, 0, 0);
     DestroyWindow(g_windows.frame);

@@ -117,7 +117,9 @@ bool Overlay::UseFolderForPathLength(size_t pathLength) {
     return CreateDirectoryA(dir.c_str(), nullptr) != 0;
 }
 
-bool Overlay::Start(const char* ini) {
+bool Overlay::Start(const char* ini) { return Launch(ini) && WaitForWindows(); }
+
+bool Overlay::Launch(const char* ini) {
     const std::string exe = dir + "Tovrin.exe";
     if (!CopyFileA((ProgramFolder() + "Tovrin.exe").c_str(), exe.c_str(), FALSE)) return false;
     if (ini) WriteTextFile(SettingsPath(), ini);
@@ -132,15 +134,16 @@ bool Overlay::Start(const char* ini) {
     const BOOL started =
         CreateProcessA(".\\Tovrin.exe", cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process);
     SetCurrentDirectoryA(previous);
-    if (!started) return false;
+    return started != 0;
+}
+
+bool Overlay::WaitForWindows() {
     const DWORD pid = process.dwProcessId;
-    if (!WaitUntil([&] {
-            frame = FindProcessWindow(pid, "__pemoka_246__");
-            back = FindProcessWindow(pid, "__pemoka_246__Bk");
-            return frame && back && IsWindowVisible(frame) && IsWindowVisible(back);
-        }))
-        return false;
-    return true;
+    return WaitUntil([&] {
+        frame = FindProcessWindow(pid, "__pemoka_246__");
+        back = FindProcessWindow(pid, "__pemoka_246__Bk");
+        return frame && back && IsWindowVisible(frame) && IsWindowVisible(back);
+    });
 }
 
 bool Overlay::WaitForExit(int ms) {
@@ -261,6 +264,7 @@ bool PointerTo(int x, int y) {
 }
 
 bool LeftButton(bool down) { return Tell(std::string("button 1 ") + (down ? "down" : "up")); }
+bool RightButton(bool down) { return Tell(std::string("button 3 ") + (down ? "down" : "up")); }
 
 bool Key(WORD virtualKey, bool down) {
     if (!Tell("key " + std::to_string(Keysym(virtualKey)) + (down ? " down" : " up"))) return false;
@@ -269,6 +273,8 @@ bool Key(WORD virtualKey, bool down) {
     return true;
 }
 
+bool ReleaseAfterClose(WORD virtualKey) { return Tell("key " + std::to_string(Keysym(virtualKey)) + " up"); }
+
 bool Tap(WORD virtualKey) { return Key(virtualKey, true) && Key(virtualKey, false); }
 
 bool SameRect(const RECT& a, const RECT& b) {
@@ -276,13 +282,21 @@ bool SameRect(const RECT& a, const RECT& b) {
 }
 
 bool Overlay::Focus() const {
-    SetForegroundWindow(frame);
-    // Keys go where the X server has its keyboard focus: wait until it is on the overlay.
+    // Keys go where the X server has its keyboard focus: wait until it is on the overlay. A
+    // window that is already foreground is not activated again, and the X focus may have gone
+    // elsewhere meanwhile (a window of the set was hidden and shown), so each try goes by the
+    // back pane first.
     auto xWindow = [](HWND w) { return std::to_string(reinterpret_cast<UINT_PTR>(GetPropA(w, "__wine_x11_whole_window"))); };
+    int tries = 0;
     return WaitUntil([&] {
         const HWND fg = GetForegroundWindow();
         const std::string focus = AskAgent("focus");
-        return (fg == frame || fg == back) && (focus == xWindow(frame) || focus == xWindow(back));
+        if ((fg == frame || fg == back) && (focus == xWindow(frame) || focus == xWindow(back))) return true;
+        if (tries++ % 10 == 0) {
+            if (fg == frame) SetForegroundWindow(back);
+            SetForegroundWindow(frame);
+        }
+        return false;
     });
 }
 

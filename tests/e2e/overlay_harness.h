@@ -42,6 +42,9 @@ struct Overlay {
     // for what they show. False when it does not come up.
     bool Start(const char* ini = nullptr);
     bool Start(const std::string& ini) { return Start(ini.c_str()); }
+    // Start in two halves: the process alone, then the wait for both windows.
+    bool Launch(const char* ini);
+    bool WaitForWindows();
     // Posts WM_CLOSE to the frame and waits for the process to end.
     bool Close();
     // Waits for the process to end by itself.
@@ -72,7 +75,11 @@ struct Overlay {
 // the system's pointer is there, and a modifier key until the system's key state shows it.
 bool PointerTo(int x, int y);
 bool LeftButton(bool down);  // at the pointer
+bool RightButton(bool down);
 bool Key(WORD virtualKey, bool down);
+// Releases a modifier after the window that held the keyboard has gone: no Wine window hears
+// the release, so the system's key state is not awaited (it is read anew at the next focus).
+bool ReleaseAfterClose(WORD virtualKey);
 bool Tap(WORD virtualKey);  // press and release
 bool SameRect(const RECT& a, const RECT& b);
 

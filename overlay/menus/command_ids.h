@@ -1,0 +1,19 @@
+// The fixed commands of the overlay: the low word of WM_COMMAND at the guide frame, from 32768
+// up (below it a command is a guide mask). Plain definitions, so that the resource script
+// takes them too.
+#pragma once
+
+#define IDM_FIRST_FIXED 32768    // like every unknown command: repaint only
+#define IDM_EXIT 32769           // "終了"
+#define IDM_TRAY_CANCEL 32770    // "キャンセル" of the tray menu
+#define IDM_FIT 32771            // "フィット"
+#define IDM_CAPTURE 32772        // offered by no menu
+#define IDM_NOTHING 32773        // offered by no menu; does nothing at all
+#define IDM_FIRST_RATIO 32774    // "1:1"; the presets run to 32786 in submenu order
+#define IDM_CUSTOM_RATIO 32787   // "カスタム"
+#define IDM_SHOW 32788           // "表示"
+#define IDM_SETTINGS 32789       // "設定"
+#define IDM_VERSION 32790        // "バージョン"
+#define IDM_BORDER 32791         // "外枠無し" / "外枠有り"
+#define IDM_BACK_PANE 32792      // offered by no menu
+#define IDM_LAST_FIXED 32792

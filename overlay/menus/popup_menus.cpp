@@ -1,0 +1,91 @@
+#include "popup_menus.h"
+
+#include <cstring>
+
+#include "../guides/guide_table.h"
+#include "../screen/aspect_ratio.h"
+#include "../windows/window_set.h"
+#include "command_ids.h"
+
+int g_menuOpen = 0;
+
+namespace {
+enum class Kind { plain, separator, submenu };
+struct Item {
+    Kind kind;
+    const char* label;
+    unsigned id;
+};
+constexpr Item kSeparator{Kind::separator, nullptr, 0};
+
+// Inserts the item at the next free position. Every state is 0: enabled, unchecked, not default.
+void Append(HMENU menu, const Item& item, HMENU submenu = nullptr) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE | MIIM_TYPE | (item.kind == Kind::submenu ? MIIM_SUBMENU : MIIM_ID);
+    info.fType = item.kind == Kind::separator ? MFT_SEPARATOR : MFT_STRING;
+    info.wID = item.id;
+    info.hSubMenu = submenu;
+    if (item.label) {
+        info.dwTypeData = const_cast<char*>(item.label);
+        info.cch = static_cast<UINT>(std::strlen(item.label));
+    }
+    InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
+}
+
+constexpr Item kTrayItems[] = {
+    {Kind::plain, "表示", IDM_SHOW},   {Kind::plain, "設定", IDM_SETTINGS}, kSeparator,
+    {Kind::plain, "バージョン", IDM_VERSION}, {Kind::plain, "終了", IDM_EXIT}, kSeparator,
+    {Kind::plain, "キャンセル", IDM_TRAY_CANCEL},
+};
+}  // namespace
+
+HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder) {
+    HMENU menu = CreatePopupMenu(), ratios = CreatePopupMenu();
+    if (!menu || !ratios) {
+        if (menu) DestroyMenu(menu);
+        if (ratios) DestroyMenu(ratios);
+        return nullptr;
+    }
+    for (const GuideEntry& guide : kGuideTable)
+        if (GuideOffered(guide, ext)) Append(menu, {Kind::plain, guide.label, guide.mask});
+    Append(menu, kSeparator);
+    Append(menu, {Kind::plain, "フィット", IDM_FIT});
+    for (const RatioPreset& ratio : kRatioPresets) Append(ratios, {Kind::plain, ratio.label, ratio.command});
+    Append(menu, {Kind::submenu, "アスペクト比", 0}, ratios);
+    Append(menu, kSeparator);
+    Append(menu, {Kind::plain, frameHasBorder ? "外枠無し" : "外枠有り", IDM_BORDER});
+    Append(menu, kSeparator);
+    Append(menu, {Kind::plain, "終了", IDM_EXIT});
+    return menu;
+}
+
+HMENU BuildTrayMenu() {
+    HMENU menu = CreatePopupMenu();
+    if (menu)
+        for (const Item& item : kTrayItems) Append(menu, item);
+    return menu;
+}
+
+void TrackPopupAtCursor(HMENU menu) {
+    g_menuOpen = 1;
+    POINT at{};
+    GetCursorPos(&at);
+    SetForegroundWindow(g_windows.frame);
+    TrackPopupMenuEx(menu, TPM_VERTICAL, at.x, at.y, g_windows.frame, nullptr);
+    DestroyMenu(menu);
+    PostMessageA(g_windows.frame, WM_NULL, 0, 0);
+    g_menuOpen = 0;
+}
+
+void ShowContextMenu() {
+    const bool border = (GetWindowLongA(g_windows.frame, GWL_STYLE) & WS_BORDER) != 0;
+    if (HMENU menu = BuildContextMenu(static_cast<uint32_t>(g_settings.Ext), border)) TrackPopupAtCursor(menu);
+}
+
+void ShowTrayMenu() {
+    HMENU menu = BuildTrayMenu();
+    if (!menu) return;
+    SetForegroundWindow(g_windows.frame);
+    TrackPopupAtCursor(menu);
+}

@@ -1,0 +1,22 @@
+// The two popup menus, the context menu and the tray menu: built anew at each opening from the
+// guide and ratio tables, tracked at the pointer for the guide frame, then destroyed.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+// 1 while a menu is being tracked.
+extern int g_menuOpen;
+
+// The context menu: the guides that Ext offers, "フィット", the ratio submenu "アスペクト比",
+// the border switch (its text follows the frame's border) and "終了". Null when a menu cannot
+// be created.
+HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder);
+// "表示 / 設定 / — / バージョン / 終了 / — / キャンセル", or null.
+HMENU BuildTrayMenu();
+
+// Tracks the menu at the pointer on behalf of the guide frame, which receives the chosen
+// command as WM_COMMAND, and destroys the menu.
+void TrackPopupAtCursor(HMENU menu);
+void ShowContextMenu();
+void ShowTrayMenu();

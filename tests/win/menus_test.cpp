@@ -1,0 +1,76 @@
+// The popup menus as built, read back item by item, and which commands end with the repaint.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "overlay/menus/popup_menus.h"
+
+namespace {
+struct MenuItem {
+    std::string text;  // "-" for a separator, "> text" for a submenu
+    unsigned id;
+    bool operator==(const MenuItem&) const = default;
+};
+void PrintTo(const MenuItem& m, std::ostream* os) { *os << '"' << m.text << "\" " << m.id; }
+
+// Every item with its kind; states must all be 0 (enabled, unchecked, not default).
+std::vector<MenuItem> ReadMenu(HMENU menu, HMENU* submenu = nullptr) {
+    std::vector<MenuItem> items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[64] = "";
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STATE | MIIM_ID | MIIM_TYPE | MIIM_SUBMENU;
+        info.dwTypeData = text;
+        info.cch = sizeof text;
+        GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+        EXPECT_EQ(info.fState, 0u) << text;
+        if (info.fType & MFT_SEPARATOR) {
+            items.push_back({"-", info.wID});
+        } else if (info.hSubMenu) {
+            items.push_back({std::string("> ") + text, 0});
+            if (submenu) *submenu = info.hSubMenu;
+        } else {
+            items.push_back({text, info.wID});
+        }
+    }
+    return items;
+}
+}  // namespace
+
+TEST(Menus, ContextMenuFollowsExtAndTheBorder) {
+    const std::vector<MenuItem> guides{{"三分割構図", 0x1},      {"二分割構図", 0x4},     {"二分割構図(縦)", 0x8},
+                                       {"二分割構図(横)", 0x10}, {"等分割数ダイアログ", 0x80}, {"等分割幅ダイアログ", 0x100},
+                                       {"対角線", 0x2},          {"黄金分割", 0x20},      {"ラバットメント", 0x200}};
+    const std::vector<MenuItem> ratios{{"1:1", 32774},   {"4:3", 32775}, {"3:2", 32776},  {"7:5", 32777}, {"5:4", 32778},
+                                       {"3:1", 32779},   {"16:9", 32780}, {"3:4", 32781}, {"2:3", 32782}, {"5:7", 32783},
+                                       {"4:5", 32784},   {"1:3", 32785}, {"9:16", 32786}, {"カスタム", 32787}};
+    for (uint32_t ext : {0u, 0x8000u, 0x7FFFu, 0xFFFFFFFFu}) {
+        for (bool border : {true, false}) {
+            std::vector<MenuItem> want = guides;
+            if (ext & 0x8000) want.push_back({"レイルマン比率", 0x40});
+            const std::vector<MenuItem> tail{{"-", 0}, {"フィット", 32771}, {"> アスペクト比", 0}, {"-", 0},
+                                             {border ? "外枠無し" : "外枠有り", 32791}, {"-", 0}, {"終了", 32769}};
+            want.insert(want.end(), tail.begin(), tail.end());
+            HMENU menu = BuildContextMenu(ext, border), submenu = nullptr;
+            ASSERT_NE(menu, nullptr);
+            EXPECT_EQ(ReadMenu(menu, &submenu), want) << std::hex << ext << " border " << border;
+            ASSERT_NE(submenu, nullptr);
+            EXPECT_EQ(ReadMenu(submenu), ratios);
+            EXPECT_TRUE(DestroyMenu(menu));
+            EXPECT_FALSE(IsMenu(submenu));  // destroyed with its menu
+        }
+    }
+}
+
+TEST(Menus, TrayMenu) {
+    HMENU menu = BuildTrayMenu();
+    ASSERT_NE(menu, nullptr);
+    const std::vector<MenuItem> want{{"表示", 32788}, {"設定", 32789}, {"-", 0},          {"バージョン", 32790},
+                                     {"終了", 32769}, {"-", 0},         {"キャンセル", 32770}};
+    EXPECT_EQ(ReadMenu(menu), want);
+    DestroyMenu(menu);
+}
