@@ -16,34 +16,18 @@ int Depth(long long room, int range) { return static_cast<int>(std::clamp<long l
 }  // namespace
 
 SearchStrip StripBeside(StripSide side, const Rect& f, const Rect& d, int range) {
-    SearchStrip s{side, 0, 0, 0, 0};
-    if (Horizontal(side)) {
-        s.x = std::max(f.left, d.left);
-        s.length = std::max(0, std::min(f.right, d.right) - s.x);
-    } else {
-        s.y = std::max(f.top, d.top);
-        s.length = std::max(0, std::min(f.bottom, d.bottom) - s.y);
-    }
-    switch (side) {
-        case StripSide::top:
-            s.depth = Depth(static_cast<long long>(f.top) - d.top, range);
-            s.y = f.top - s.depth;
-            break;
-        case StripSide::bottom:
-            s.depth = Depth(static_cast<long long>(d.bottom) - f.bottom, range);
-            s.y = f.bottom;
-            break;
-        case StripSide::left:
-            s.depth = Depth(static_cast<long long>(f.left) - d.left, range);
-            s.x = f.left - s.depth;
-            break;
-        case StripSide::right:
-            s.depth = Depth(static_cast<long long>(d.right) - f.right, range);
-            s.x = f.right;
-            break;
-    }
-    if (s.length == 0 || s.depth == 0) s.length = s.depth = 0;
-    return s;
+    const bool horizontal = Horizontal(side), before = BeforeFrame(side);
+    // Along the side: the part of it on the desktop.
+    const int start = horizontal ? std::max(f.left, d.left) : std::max(f.top, d.top);
+    const int end = horizontal ? std::min(f.right, d.right) : std::min(f.bottom, d.bottom);
+    // Away from it: the frame's edge on that side and the desktop's edge beyond it.
+    const int edge = horizontal ? (before ? f.top : f.bottom) : (before ? f.left : f.right);
+    const int limit = horizontal ? (before ? d.top : d.bottom) : (before ? d.left : d.right);
+    const int depth = Depth(before ? static_cast<long long>(edge) - limit : static_cast<long long>(limit) - edge, range);
+    const int length = std::max(0, end - start);
+    if (length == 0 || depth == 0) return {side, 0, 0, 0, 0};
+    const int across = before ? edge - depth : edge;
+    return horizontal ? SearchStrip{side, start, across, length, depth} : SearchStrip{side, across, start, length, depth};
 }
 
 Point StripPixel(const SearchStrip& s, int p, int far) {
