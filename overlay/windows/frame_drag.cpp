@@ -4,6 +4,7 @@
 #include "../menus/tray.h"
 #include "../screen/screen_snapshot.h"
 #include "frame_geometry.h"
+#include "navigation_grip.h"
 #include "window_set.h"
 
 DragState g_drag{};
@@ -77,6 +78,7 @@ void ResizeFrameStep(int dx, int dy, int edges, int live) {
 void BeginDrag() {
     HitTestFrame(1);
     g_drag.last = Pointer();
+    g_drag.moved = false;
     SetCapture(g_windows.back);
 }
 
@@ -84,6 +86,8 @@ void ContinueDrag() {
     HitTestFrame(0);
     if (!g_drag.mode) return;
     const POINT p = Pointer();
+    if (p.x == g_drag.last.x && p.y == g_drag.last.y) return;
+    g_drag.moved = true;
     if (g_drag.mode == kDragMove) {
         MoveWindowSet(p.x - g_drag.last.x, p.y - g_drag.last.y);
     } else {
@@ -94,8 +98,10 @@ void ContinueDrag() {
 }
 
 void EndDrag() {
+    const bool click = g_drag.mode == kDragMove && !g_drag.moved;
     FinishDrag();
     ReleaseCapture();
+    if (click) ArmGripShow();
 }
 
 void AbandonDrag(HWND newCapture) {

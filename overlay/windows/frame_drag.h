@@ -7,6 +7,7 @@ struct DragState {
     int mode;    // 0 idle, edge flags for a resize, kDragMove for a move
     int cursor;  // system cursor id chosen at button-down; 0 for a move
     POINT last;  // pointer at button-down and after every handled drag move
+    bool moved;  // the pointer moved since button-down
 };
 extern DragState g_drag;
 
@@ -17,7 +18,8 @@ void MoveWindowSet(int dx, int dy);
 // One resize step of the given edges; live 0 is the final step, which aligns the back pane.
 void ResizeFrameStep(int dx, int dy, int edges, int live);
 
-// The back pane's mouse cases.
+// The back pane's mouse cases. A press and release inside the frame with no movement between
+// is a click, which calls the navigation grip.
 void BeginDrag();
 void ContinueDrag();
 void EndDrag();

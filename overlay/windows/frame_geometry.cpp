@@ -63,3 +63,11 @@ Point ArrowDirection(unsigned virtualKey) {
         default: return {0, 0};
     }
 }
+
+int GripHalf(Point c) { return c.x < kGripSize - c.y ? kDragMove : kGripResize; }
+
+GripStep GripDragStep(int gripMode) {
+    if (gripMode == kDragMove) return {true, 0};
+    if (gripMode == kGripResize) return {false, kEdgeRight | kEdgeBottom};
+    return {false, 0};
+}

@@ -45,3 +45,19 @@ ResizePlacement ComputeResizeStep(const Rect& frame, int dx, int dy, int edges, 
 
 // The (dx, dy) unit of an arrow key's virtual-key code, or (0, 0) for another key.
 Point ArrowDirection(unsigned virtualKey);
+
+// The navigation grip: a 24 x 24 square split by its rising diagonal. The upper-left half
+// moves the window set (kDragMove), the lower-right half moves the right and bottom edges.
+constexpr int kGripSize = 24;
+constexpr int kGripResize = 8;
+// The half under a point of the grip's client area: x < 24 - y is the move half. The border
+// makes the client 22 wide, so the points between the painted diagonal and this line look
+// like the resize half but move.
+int GripHalf(Point client);
+// What a drag step of the grip does in each mode: the edges it resizes (0 for a move or for
+// no mode), and whether it moves the window set.
+struct GripStep {
+    bool move;
+    int edges;
+};
+GripStep GripDragStep(int gripMode);

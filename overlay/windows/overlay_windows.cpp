@@ -7,6 +7,7 @@
 #include "../menus/tray.h"
 #include "../resources/resource.h"
 #include "frame_drag.h"
+#include "navigation_grip.h"
 #include "window_set.h"
 
 namespace {
@@ -30,6 +31,7 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_CREATE:
             g_windows.frame = hwnd;
+            CreateNavigationGrip(hwnd);
             ApplyInitialGuide();
             RegisterGlobalHotKey();
             break;

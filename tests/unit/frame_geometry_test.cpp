@@ -135,3 +135,19 @@ TEST(Arrows, Directions) {
     const Point none = ArrowDirection('A');
     EXPECT_EQ(none.x | none.y, 0);
 }
+
+TEST(Grip, HalfUnderThePointerAndWhatADragDoes) {
+    const struct { Point at; int half; } cases[] = {
+        {{10, 13}, kDragMove}, {{10, 14}, kGripResize},  // either side of x = 24 - y
+        {{0, 0}, kDragMove},   {{21, 0}, kDragMove},   {{0, 21}, kDragMove},
+        {{21, 21}, kGripResize}, {{11, 11}, kDragMove},  // the centre, where the grip turns up
+        {{12, 12}, kGripResize},
+    };
+    for (const auto& c : cases) EXPECT_EQ(GripHalf(c.at), c.half) << c.at.x << "," << c.at.y;
+    EXPECT_TRUE(GripDragStep(kDragMove).move);
+    EXPECT_EQ(GripDragStep(kDragMove).edges, 0);
+    EXPECT_FALSE(GripDragStep(kGripResize).move);
+    EXPECT_EQ(GripDragStep(kGripResize).edges, kEdgeRight | kEdgeBottom);
+    EXPECT_FALSE(GripDragStep(0).move);
+    EXPECT_EQ(GripDragStep(0).edges, 0);
+}

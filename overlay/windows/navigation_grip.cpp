@@ -1,0 +1,159 @@
+#include "navigation_grip.h"
+
+#include "../menus/popup_menus.h"
+#include "frame_drag.h"
+#include "frame_geometry.h"
+#include "window_set.h"
+
+namespace {
+constexpr UINT_PTR kGripTimer = 1000;
+constexpr UINT kShowDelay = 500, kHidePause = 2500;
+constexpr COLORREF kHighlight = 0xFFC8C8;
+
+struct GripState {
+    int mode;         // 0, kDragMove or kGripResize
+    int showPending;  // 1 while the show timer is armed by a release
+    POINT last;       // pointer when shown, at the press and after every drag step
+};
+GripState g_grip{};
+
+POINT Pointer() {
+    POINT p{};
+    GetCursorPos(&p);
+    return p;
+}
+
+int HalfUnderPointer() {
+    POINT p = Pointer();
+    ScreenToClient(g_windows.grip, &p);
+    return GripHalf({p.x, p.y});
+}
+
+void CALLBACK HideTimer(HWND grip, UINT, UINT_PTR, DWORD) {
+    if (!IsWindowVisible(grip)) return;  // stays armed
+    g_grip.showPending = 0;
+    KillTimer(grip, kGripTimer);
+    ShowWindow(grip, SW_HIDE);
+}
+
+void CALLBACK ShowTimer(HWND grip, UINT, UINT_PTR, DWORD) {
+    if (g_menuOpen || IsWindowVisible(grip)) return;  // tries again at the next tick
+    g_grip.last = Pointer();
+    SetWindowPos(grip, HWND_TOP, g_grip.last.x - kGripSize / 2, g_grip.last.y - kGripSize / 2, 0, 0, SWP_NOSIZE);
+    // Grip, frame, back pane from the top; the frame brings the back pane along.
+    SetWindowPos(g_windows.frame, grip, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    ShowWindow(grip, SW_SHOW);
+    SetTimer(grip, kGripTimer, kHidePause, HideTimer);
+    g_grip.showPending = 0;
+}
+
+void ArmShowTimer() {
+    if (g_grip.showPending) return;
+    g_grip.showPending = 1;
+    SetTimer(g_windows.grip, kGripTimer, kShowDelay, ShowTimer);
+}
+
+void Hover() {
+    const int half = HalfUnderPointer();
+    if (half == g_grip.mode) return;
+    g_grip.mode = half;
+    InvalidateRect(g_windows.grip, nullptr, TRUE);
+    SetTimer(g_windows.grip, kGripTimer, kHidePause, HideTimer);
+}
+
+void DragStep() {
+    const GripStep step = GripDragStep(g_grip.mode);
+    if (!step.move && !step.edges) return;
+    const POINT p = Pointer();
+    const int dx = p.x - g_grip.last.x, dy = p.y - g_grip.last.y;
+    g_grip.last = p;
+    if (step.move) {
+        MoveWindowSet(dx, dy);
+    } else {
+        g_windows.frameSync = 1;
+        ResizeFrameStep(dx, dy, step.edges, 1);
+    }
+}
+
+void Release() {
+    const GripStep step = GripDragStep(g_grip.mode);
+    if (step.edges) {
+        const POINT p = Pointer();
+        ResizeFrameStep(p.x - g_grip.last.x, p.y - g_grip.last.y, step.edges, 0);
+        g_windows.frameSync = 0;
+    }
+    g_grip.mode = 0;
+    ReleaseCapture();
+    ArmShowTimer();
+}
+
+void RightClick(HWND grip) {
+    g_grip.showPending = 0;
+    KillTimer(grip, kGripTimer);
+    ShowWindow(grip, SW_HIDE);
+    ShowContextMenu();
+    ArmShowTimer();
+}
+
+LRESULT CALLBACK GripWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            RECT client;
+            GetClientRect(hwnd, &client);
+            PaintGrip(dc, client.right, client.bottom, g_grip.mode);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_CLOSE: DestroyWindow(hwnd); return 0;
+        case WM_KEYDOWN: SendMessageA(g_windows.frame, WM_KEYDOWN, wp, lp); return 1;
+        case WM_MOUSEMOVE: GetCapture() == hwnd ? DragStep() : Hover(); break;
+        case WM_LBUTTONDOWN:
+            g_grip.last = Pointer();
+            g_grip.mode = HalfUnderPointer();
+            SetCapture(hwnd);
+            ShowWindow(hwnd, SW_HIDE);
+            break;
+        case WM_LBUTTONUP: Release(); break;
+        case WM_RBUTTONUP: RightClick(hwnd); break;
+        default: break;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+}  // namespace
+
+void PaintGrip(HDC dc, int w, int h, int gripMode) {
+    const POINT upperLeft[3] = {{0, 0}, {0, h}, {w, 0}}, lowerRight[3] = {{w, 0}, {0, h}, {w, h}};
+    HRGN region = CreatePolygonRgn(gripMode == kDragMove ? upperLeft : lowerRight, 3, WINDING);
+    HBRUSH brush = CreateSolidBrush(kHighlight);
+    FillRgn(dc, region, brush);
+    DeleteObject(region);
+    DeleteObject(brush);
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+    HGDIOBJ old = SelectObject(dc, pen);
+    MoveToEx(dc, w, 0, nullptr);
+    LineTo(dc, 0, h);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+
+void CreateNavigationGrip(HWND owner) {
+    HINSTANCE instance = g_windows.instance;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = GripWndProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = "NaviWindow";
+    RegisterClassA(&wc);
+    g_windows.grip = CreateWindowExA(WS_EX_TOPMOST, "NaviWindow", nullptr, WS_POPUP | WS_BORDER, 0, 0, kGripSize,
+                                     kGripSize, owner, nullptr, instance, nullptr);
+}
+
+void ArmGripShow() {
+    if (!g_windows.grip) return;
+    // A click on the frame while the grip shows sends it to the new place.
+    ShowWindow(g_windows.grip, SW_HIDE);
+    ArmShowTimer();
+}

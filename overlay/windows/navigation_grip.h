@@ -1,0 +1,12 @@
+// The navigation grip: a small square that turns up at the pointer and moves the window set
+// (upper-left half) or the frame's right and bottom edges (lower-right half), then hides.
+#pragma once
+#include <windows.h>
+
+// Registers the class "NaviWindow" and creates the grip hidden, owned by the frame.
+void CreateNavigationGrip(HWND owner);
+// Hides the grip and has it turn up at the pointer half a second later (unless a showing is
+// already pending). A release on the grip does this, and so does a click on the frame.
+void ArmGripShow();
+// Paints the grip's client area (w x h) as the grip mode shows it.
+void PaintGrip(HDC dc, int w, int h, int gripMode);
