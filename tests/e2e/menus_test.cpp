@@ -99,8 +99,7 @@ TEST(Tray, EscHidesToTheIconWithTrayOne) {
     ASSERT_TRUE(o.MoveTo(60, 50));
     const RECT f = o.FrameRect();
     for (int round = 0; round < 2; ++round) {
-        ASSERT_TRUE(o.Focus());
-        ASSERT_TRUE(Tap(VK_ESCAPE));
+        PostMessageA(o.frame, WM_KEYDOWN, VK_ESCAPE, 0);  // as the frame hears it
         ASSERT_TRUE(Hidden(o)) << round;
         EXPECT_TRUE(HasTrayIcon(o.frame)) << round;
         PostMessageA(o.frame, kTrayMessage, kIconId, WM_LBUTTONDOWN);  // a click on the icon
@@ -113,10 +112,22 @@ TEST(Tray, EscHidesToTheIconWithTrayOne) {
     const int w = f.right - f.left, h = f.bottom - f.top;
     const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
     EXPECT_TRUE(o.SettlesAt({x, y, x + w, y + h}));
-    // "表示" takes the icon away.
+    // A new taskbar (here: the icon gone from the shell) gets the icon again.
+    NOTIFYICONDATAA gone{};
+    gone.cbSize = sizeof gone;
+    gone.hWnd = o.frame;
+    gone.uID = kIconId;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &gone));
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    PostMessageA(o.frame, taskbarCreated, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return HasTrayIcon(o.frame); }));
+    // "表示" takes the icon away, and a new taskbar brings nothing back.
     PostMessageA(o.frame, WM_COMMAND, 32788, 0);
     EXPECT_TRUE(WaitUntil([&] { return !HasTrayIcon(o.frame); }));
     EXPECT_TRUE(Shown(o));
+    DWORD_PTR result;
+    ASSERT_TRUE(SendMessageTimeoutA(o.frame, taskbarCreated, 0, 0, SMTO_NORMAL, kWaitMs, &result));
+    EXPECT_FALSE(HasTrayIcon(o.frame));
 
     ASSERT_TRUE(o.Focus());
     ASSERT_TRUE(Key(VK_SHIFT, true));
@@ -129,8 +140,7 @@ TEST(Tray, EscHidesToTheIconWithTrayOne) {
 TEST(Tray, TheTrayMenuOpensFromTheIcon) {
     Overlay o;
     ASSERT_TRUE(o.Start(Ini("Tray=1\r\n")));
-    ASSERT_TRUE(o.Focus());
-    ASSERT_TRUE(Tap(VK_ESCAPE));
+    PostMessageA(o.frame, WM_KEYDOWN, VK_ESCAPE, 0);
     ASSERT_TRUE(Hidden(o));
     PostMessageA(o.frame, kTrayMessage, kIconId, WM_RBUTTONUP);
     HWND menu = nullptr;

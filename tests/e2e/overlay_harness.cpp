@@ -281,17 +281,24 @@ bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
+namespace {
+std::string XWindow(HWND w) { return std::to_string(reinterpret_cast<UINT_PTR>(GetPropA(w, "__wine_x11_whole_window"))); }
+}  // namespace
+
+bool PointerOver(HWND window) {
+    return WaitUntil([&] { return AskAgent("under") == XWindow(window); });
+}
+
 bool Overlay::Focus() const {
     // Keys go where the X server has its keyboard focus: wait until it is on the overlay. A
     // window that is already foreground is not activated again, and the X focus may have gone
     // elsewhere meanwhile (a window of the set was hidden and shown), so each try goes by the
     // back pane first.
-    auto xWindow = [](HWND w) { return std::to_string(reinterpret_cast<UINT_PTR>(GetPropA(w, "__wine_x11_whole_window"))); };
     int tries = 0;
     return WaitUntil([&] {
         const HWND fg = GetForegroundWindow();
         const std::string focus = AskAgent("focus");
-        if ((fg == frame || fg == back) && (focus == xWindow(frame) || focus == xWindow(back))) return true;
+        if ((fg == frame || fg == back) && (focus == XWindow(frame) || focus == XWindow(back))) return true;
         if (tries++ % 10 == 0) {
             if (fg == frame) SetForegroundWindow(back);
             SetForegroundWindow(frame);

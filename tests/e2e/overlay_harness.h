@@ -82,6 +82,9 @@ bool Key(WORD virtualKey, bool down);
 bool ReleaseAfterClose(WORD virtualKey);
 bool Tap(WORD virtualKey);  // press and release
 bool SameRect(const RECT& a, const RECT& b);
+// Waits until the X server has the window under the pointer, so that a button goes to it: a
+// window that the system shows may reach the screen a little later.
+bool PointerOver(HWND window);
 
 // A top-level window of the process by class and title (null matches any).
 HWND FindProcessWindow(DWORD pid, const char* cls, const char* title = nullptr);

@@ -7,6 +7,7 @@
 //   button N down|up  pointer button N
 //   key KEYSYM down|up the key with that keysym, in decimal
 //   focus             answers the X window that has the keyboard focus, in decimal
+//   under             answers the top-level X window under the pointer, in decimal (0: none)
 // Each answers "ok" (or the number) once the X server has handled it, or "error".
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -37,6 +38,12 @@ std::string Handle(Display* d, const char* line) {
         int revert = 0;
         XGetInputFocus(d, &w, &revert);
         return std::to_string(w);
+    } else if (std::strncmp(line, "under", 5) == 0) {
+        Window root = 0, child = 0;
+        int rx, ry, wx, wy;
+        unsigned mask;
+        XQueryPointer(d, DefaultRootWindow(d), &root, &child, &rx, &ry, &wx, &wy, &mask);
+        return std::to_string(child);
     }
     XSync(d, False);  // the server has made the event and sent it on
     return done ? "ok" : "error";
