@@ -129,11 +129,10 @@ TEST(Tray, EscHidesToTheIconWithTrayOne) {
     ASSERT_TRUE(SendMessageTimeoutA(o.frame, taskbarCreated, 0, 0, SMTO_NORMAL, kWaitMs, &result));
     EXPECT_FALSE(HasTrayIcon(o.frame));
 
-    ASSERT_TRUE(o.Focus());
+    // Shift+Esc closes: Shift held on the keyboard, Esc as the frame hears it.
     ASSERT_TRUE(Key(VK_SHIFT, true));
-    ASSERT_TRUE(Key(VK_ESCAPE, true));
+    PostMessageA(o.frame, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(o.WaitForExit());
-    ASSERT_TRUE(ReleaseAfterClose(VK_ESCAPE));
     ASSERT_TRUE(ReleaseAfterClose(VK_SHIFT));
 }
 
