@@ -117,10 +117,10 @@ bool Overlay::UseFolderForPathLength(size_t pathLength) {
     return CreateDirectoryA(dir.c_str(), nullptr) != 0;
 }
 
-bool Overlay::Start(const char* ini) {
-    const std::string exe = dir + "Tovrin.exe";
-    if (!CopyFileA((ProgramFolder() + "Tovrin.exe").c_str(), exe.c_str(), FALSE)) return false;
-    if (ini) WriteTextFile(SettingsPath(), ini);
+bool StartProgram(const std::string& dir, const char* name, PROCESS_INFORMATION& process) {
+    const std::string exe = dir + name;
+    if (!CopyFileA((ProgramFolder() + name).c_str(), exe.c_str(), TRUE) && GetLastError() != ERROR_FILE_EXISTS)
+        return false;
     STARTUPINFOA si{};
     si.cb = sizeof si;
     // Started by a name relative to its folder, which also serves a full path too long for
@@ -128,32 +128,20 @@ bool Overlay::Start(const char* ini) {
     char previous[MAX_PATH];
     GetCurrentDirectoryA(sizeof previous, previous);
     if (!SetCurrentDirectoryA(dir.c_str())) return false;
-    std::string cmd = "Tovrin.exe";
+    std::string cmd = name;
+    const std::string relative = std::string(".\\") + name;
     const BOOL started =
-        CreateProcessA(".\\Tovrin.exe", cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process);
+        CreateProcessA(relative.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process);
     SetCurrentDirectoryA(previous);
-    if (!started) return false;
-    const DWORD pid = process.dwProcessId;
-    if (!WaitUntil([&] {
-            frame = FindProcessWindow(pid, "__pemoka_246__");
-            back = FindProcessWindow(pid, "__pemoka_246__Bk");
-            return frame && back && IsWindowVisible(frame) && IsWindowVisible(back);
-        }))
-        return false;
-    return true;
+    return started != 0;
 }
 
-bool Overlay::WaitForExit(int ms) {
+bool WaitForProcessExit(const PROCESS_INFORMATION& process, int ms) {
     if (!process.hProcess) return true;
     return WaitUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, ms);
 }
 
-bool Overlay::Close() {
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    return WaitForExit();
-}
-
-Overlay::~Overlay() {
+void EndProcess(PROCESS_INFORMATION& process) {
     if (!process.hProcess) return;
     if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) {
         TerminateProcess(process.hProcess, 1);
@@ -161,7 +149,28 @@ Overlay::~Overlay() {
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    process = {};
 }
+
+bool Overlay::Start(const char* ini) {
+    if (ini) WriteTextFile(SettingsPath(), ini);
+    if (!StartProgram(dir, "Tovrin.exe", process)) return false;
+    const DWORD pid = process.dwProcessId;
+    return WaitUntil([&] {
+        frame = FindProcessWindow(pid, "__pemoka_246__");
+        back = FindProcessWindow(pid, "__pemoka_246__Bk");
+        return frame && back && IsWindowVisible(frame) && IsWindowVisible(back);
+    });
+}
+
+bool Overlay::WaitForExit(int ms) { return WaitForProcessExit(process, ms); }
+
+bool Overlay::Close() {
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    return WaitForExit();
+}
+
+Overlay::~Overlay() { EndProcess(process); }
 
 RECT Overlay::FrameRect() const {
     RECT r{};
@@ -275,16 +284,19 @@ bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-bool Overlay::Focus() const {
-    SetForegroundWindow(frame);
-    // Keys go where the X server has its keyboard focus: wait until it is on the overlay.
+bool FocusOn(HWND window, HWND alsoFine) {
+    SetForegroundWindow(window);
+    // Keys go where the X server has its keyboard focus: wait until it is on the window.
     auto xWindow = [](HWND w) { return std::to_string(reinterpret_cast<UINT_PTR>(GetPropA(w, "__wine_x11_whole_window"))); };
     return WaitUntil([&] {
         const HWND fg = GetForegroundWindow();
         const std::string focus = AskAgent("focus");
-        return (fg == frame || fg == back) && (focus == xWindow(frame) || focus == xWindow(back));
+        return (fg == window || (alsoFine && fg == alsoFine)) &&
+               (focus == xWindow(window) || (alsoFine && focus == xWindow(alsoFine)));
     });
 }
+
+bool Overlay::Focus() const { return FocusOn(frame, back); }
 
 bool Overlay::SettlesAt(const RECT& want, int ms) const {
     return WaitUntil([&] { return SameRect(FrameRect(), want) && SameRect(BackRect(), want); }, ms);

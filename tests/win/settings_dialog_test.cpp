@@ -13,6 +13,7 @@
 #include "editor/resources/resource.h"
 #include "editor/settings_dialog.h"
 #include "settings/settings_file.h"
+#include "settings/shared_names.h"
 #include "temp_folder.h"
 
 namespace {
@@ -69,7 +70,7 @@ size_t RunSettingsDialog(std::vector<Step> steps) {
 void Press(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 std::string Text(HWND hwnd) {
-    char buf[64] = "";
+    char buf[512] = "";
     GetWindowTextA(hwnd, buf, sizeof buf);
     return buf;
 }
@@ -326,4 +327,50 @@ TEST_F(SettingsDialogTest, TheKeyEditTakesKeyPressesButNotModifiersCharactersOrT
     char line[64];
     GetPrivateProfileStringA("SET", "Hotkey", "", line, sizeof line, path.c_str());
     EXPECT_STREQ(line, "869");  // 0x300 + Num 5 (0x65)
+}
+
+namespace {
+int g_changedMessages = 0;
+LRESULT CALLBACK CountChanges(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == kSettingsChangedMessage) ++g_changedMessages;
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+}  // namespace
+
+TEST_F(SettingsDialogTest, OkTellsEveryGuideFrameOnceTheFileIsWritten) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = CountChanges;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kFrameClass;
+    RegisterClassA(&wc);
+    HWND frames[2];
+    for (HWND& f : frames) f = CreateWindowExA(0, kFrameClass, nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+    Prepare("Width=640\r\n");
+
+    g_changedMessages = 0;
+    RunSettingsDialog({[](HWND d) { Press(d, IDOK); }});
+    EXPECT_EQ(g_changedMessages, 2);  // one for each frame
+
+    // A file open in another program that lets nobody write: the warning, and no frame hears.
+    const std::string before = ReadTextFile(path);
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    g_changedMessages = 0;
+    std::string warning;
+    const size_t ran = RunSettingsDialog({
+        [](HWND d) {
+            SetDlgItemTextA(d, IDC_WIDTH, "900");
+            Press(d, IDOK);
+        },
+        [&](HWND box) {
+            warning = Text(box) + "|" + ItemText(box, 0xFFFF);
+            Press(box, IDOK);
+        },
+        [](HWND d) { Press(d, IDCANCEL); },
+    });
+    CloseHandle(held);
+    EXPECT_EQ(ran, 3u);
+    EXPECT_EQ(warning, "ペモカ|設定を書き込めませんでした。\n" + path);
+    EXPECT_EQ(g_changedMessages, 0);
+    EXPECT_EQ(ReadTextFile(path), before);
+    for (HWND f : frames) DestroyWindow(f);
 }
