@@ -70,6 +70,7 @@ std::string AnswerWarning(const Editor& e) {
     return text;
 }
 
+// The first third's line of the overlay, which shows whatever lies under the frame elsewhere.
 bool Shows(const Overlay& o, COLORREF colour) {
     return WaitUntil([&] { return NearColour(o.ClientPixel(66, 30), colour); });
 }
@@ -113,7 +114,6 @@ TEST(Editor, OkWritesWhatWasEditedAndKeepsTheRest) {
 }
 
 TEST(Editor, RunningOverlaysRepaintInTheChosenColour) {
-    Backdrop backdrop(kBackdropColour);
     Overlay first, second;
     ASSERT_TRUE(first.Start());
     second.dir = first.dir;

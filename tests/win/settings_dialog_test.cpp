@@ -373,4 +373,5 @@ TEST_F(SettingsDialogTest, OkTellsEveryGuideFrameOnceTheFileIsWritten) {
     EXPECT_EQ(g_changedMessages, 0);
     EXPECT_EQ(ReadTextFile(path), before);
     for (HWND f : frames) DestroyWindow(f);
+    UnregisterClassA(kFrameClass, wc.hInstance);  // the window-set tests register their own
 }
