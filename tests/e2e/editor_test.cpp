@@ -155,8 +155,12 @@ TEST(Editor, ASecondStartBringsTheOpenDialogForward) {
     TempFolder dir;
     Editor open(dir.path);
     ASSERT_TRUE(open.Start());
-    SetForegroundWindow(backdrop.hwnd);
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == backdrop.hwnd; }));
+    // The dialog takes the foreground as it opens; then another window takes it.
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == open.dialog; }));
+    ASSERT_TRUE(WaitUntil([&] {
+        SetForegroundWindow(backdrop.hwnd);
+        return GetForegroundWindow() == backdrop.hwnd;
+    }));
 
     Editor second(dir.path);
     ASSERT_TRUE(StartProgram(dir.path, "Quillet.exe", second.process));

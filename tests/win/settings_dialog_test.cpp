@@ -14,6 +14,7 @@
 #include "editor/settings_dialog.h"
 #include "settings/settings_file.h"
 #include "settings/shared_names.h"
+#include "dialog_controls.h"
 #include "temp_folder.h"
 
 namespace {
@@ -29,19 +30,9 @@ struct Driver {
 };
 Driver* g_driver = nullptr;
 
-BOOL CALLBACK FindForemostDialog(HWND hwnd, LPARAM lp) {
-    char cls[16];
-    if (GetClassNameA(hwnd, cls, sizeof cls) && std::string(cls) == "#32770" && IsWindowVisible(hwnd)) {
-        *reinterpret_cast<HWND*>(lp) = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 void CALLBACK Drive(HWND, UINT, UINT_PTR, DWORD) {
     Driver& d = *g_driver;
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindForemostDialog, reinterpret_cast<LPARAM>(&dialog));
+    const HWND dialog = ForemostDialog();
     if (dialog && dialog != d.last && d.next < d.steps.size()) {
         d.last = dialog;
         d.ticks = 0;
@@ -68,13 +59,6 @@ size_t RunSettingsDialog(std::vector<Step> steps) {
 }
 
 void Press(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-
-std::string Text(HWND hwnd) {
-    char buf[512] = "";
-    GetWindowTextA(hwnd, buf, sizeof buf);
-    return buf;
-}
-std::string ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
 
 void ChooseRow(HWND dialog, int row) {
     SendDlgItemMessageA(dialog, IDC_STARTUP_GUIDE, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
@@ -110,23 +94,6 @@ constexpr char kPrepared[] =
     "Width=640\r\nHeight=480\r\nInitRule=2\r\nLineColor=65280\r\nLineWidth=11\r\nDivNumV=5\r\nDivNumH=-1\r\n"
     "DivWidthV=30\r\nFitRange=70\r\nAspectV=16\r\nAspectH=9\r\nTray=1\r\nHotkey=843\r\nOuter=0\r\nExt=32768\r\n";
 
-struct Control {
-    int id;
-    std::string cls, text;
-    bool operator==(const Control&) const = default;
-};
-void PrintTo(const Control& c, std::ostream* os) { *os << c.id << " " << c.cls << " \"" << c.text << "\""; }
-std::vector<Control> Controls(HWND dialog) {
-    std::vector<Control> out;
-    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        char cls[32] = "";
-        GetClassNameA(c, cls, sizeof cls);
-        const int id = GetDlgCtrlID(c);
-        const bool edit = std::string(cls) == "Edit" || std::string(cls) == "ComboBox";
-        out.push_back({id == 0xFFFF ? -1 : id, cls, edit ? "" : Text(c)});
-    }
-    return out;
-}
 }  // namespace
 
 TEST_F(SettingsDialogTest, OpensWithTheFileAndCancelWritesNothing) {
