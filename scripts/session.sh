@@ -39,6 +39,13 @@ start_wine() {
   if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
     "$PEMOKA_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
   fi
+  # The dialogs ask for the Windows Japanese fonts by name; without a substitute Wine takes a
+  # fixed-pitch face whose wider kana do not fit the labels. The IPA fonts have their metrics.
+  if ! grep -q 'IPAPGothic' "$WINEPREFIX/system.reg" 2>/dev/null; then
+    local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+    "$PEMOKA_WINE" reg add "$key" /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f >/dev/null 2>&1 || true
+    "$PEMOKA_WINE" reg add "$key" /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1 || true
+  fi
   "$PEMOKA_WINE" wineboot >/dev/null 2>&1 || true   # start the prefix's services once for the run
 }
 

@@ -62,8 +62,10 @@ int SaveSettingsTo(const char* path, const Settings& s) {
     HANDLE heap = GetProcessHeap();
     char* text = static_cast<char*>(HeapAlloc(heap, HEAP_ZERO_MEMORY, kSectionTextMax));
     if (!text) return 0;
-    int ok = FormatSettingsSection(s, text, kSectionTextMax) != 0;
-    if (ok) WritePrivateProfileSectionA(kSection, text, path);
+    // A file that cannot be written (read-only, no such folder) keeps its old contents, and the
+    // caller hears of it.
+    const int ok = FormatSettingsSection(s, text, kSectionTextMax) != 0 &&
+                   WritePrivateProfileSectionA(kSection, text, path) != 0;
     HeapFree(heap, 0, text);
     return ok;
 }

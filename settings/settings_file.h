@@ -19,7 +19,8 @@ int SettingsFilePath(char* out);
 // Fill the record from the file (missing file, section or key: the table's values). A null
 // path gives the table's values. Always 1.
 int LoadSettingsFrom(const char* path, Settings& s);
-// Replace section "SET" with the record. 0 when there is no path or no memory.
+// Replace section "SET" with the record. 0 when there is no path or no memory, or the file
+// cannot be written.
 int SaveSettingsTo(const char* path, const Settings& s);
 
 int LoadSettings();   // g_settings from this executable's file

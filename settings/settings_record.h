@@ -24,6 +24,8 @@ extern const SettingsKey kSettingsKeys[kSettingsKeyCount];
 extern Settings g_settings;
 
 constexpr unsigned kSettingsChangedMessage = 0x8001;  // WM_APP + 1
+// InitRule's remember flag: start with the guide that was active at the last close.
+constexpr uint32_t kRememberFlag = 0x80000000u;
 
 // Key names with '=' (125), four unsigned values of 10 digits, twelve signed of 11,
 // a zero after each value and the final zero.

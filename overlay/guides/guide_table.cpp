@@ -1,16 +1,16 @@
 #include "guide_table.h"
 
 const GuideEntry kGuideTable[kGuideCount] = {
-    {0x1, DrawThirds, "三分割構図", 0},
-    {0x4, DrawHalves, "二分割構図", 0},
-    {0x8, DrawVerticalHalf, "二分割構図(縦)", 0},
-    {0x10, DrawHorizontalHalf, "二分割構図(横)", 0},
-    {kCountDivisionsMask, DrawCountDivisions, "等分割数ダイアログ", 0},
-    {kWidthDivisionsMask, DrawWidthDivisions, "等分割幅ダイアログ", 0},
-    {0x2, DrawDiagonals, "対角線", 0},
-    {0x20, DrawGoldenSection, "黄金分割", 0},
-    {0x200, DrawRabatment, "ラバットメント", 0},
-    {0x40, DrawRailman, "レイルマン比率", 0x8000},
+    {kGuideNames[0].mask, DrawThirds, kGuideNames[0].label, 0},
+    {kGuideNames[1].mask, DrawHalves, kGuideNames[1].label, 0},
+    {kGuideNames[2].mask, DrawVerticalHalf, kGuideNames[2].label, 0},
+    {kGuideNames[3].mask, DrawHorizontalHalf, kGuideNames[3].label, 0},
+    {kGuideNames[4].mask, DrawCountDivisions, kGuideNames[4].label, 0},
+    {kGuideNames[5].mask, DrawWidthDivisions, kGuideNames[5].label, 0},
+    {kGuideNames[6].mask, DrawDiagonals, kGuideNames[6].label, 0},
+    {kGuideNames[7].mask, DrawGoldenSection, kGuideNames[7].label, 0},
+    {kGuideNames[8].mask, DrawRabatment, kGuideNames[8].label, 0},
+    {kGuideNames[9].mask, DrawRailman, kGuideNames[9].label, 0x8000},
 };
 
 GuideState g_guides{};

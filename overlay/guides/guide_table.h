@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "../../settings/settings_record.h"
+#include "../../settings/shared_names.h"
 
 // A line from (x0, y0) to (x1, y1); the end point itself is not painted.
 struct Segment {
@@ -34,12 +35,11 @@ struct GuideEntry {
     uint32_t gate;  // Ext bits that must be present for the guide to be offered; 0: always
 };
 
-constexpr int kGuideCount = 10;
 extern const GuideEntry kGuideTable[kGuideCount];
 
-constexpr uint32_t kRememberFlag = 0x80000000u;
 // The two guides that ask for their numbers in a dialog before they become active.
-constexpr uint32_t kCountDivisionsMask = 0x80, kWidthDivisionsMask = 0x100;
+constexpr uint32_t kCountDivisionsMask = kGuideNames[4].mask, kWidthDivisionsMask = kGuideNames[5].mask;
+static_assert(kCountDivisionsMask == 0x80 && kWidthDivisionsMask == 0x100);
 constexpr int kVertical = 1;    // orientation of DrawEqualDivisions; anything else: horizontal
 
 struct GuideState {

@@ -16,6 +16,7 @@
 #include "../screen/screen_snapshot.h"
 #include "../windows/window_set.h"
 #include "command_ids.h"
+#include "pemoka_version.h"
 #include "tray.h"
 
 namespace {
@@ -80,7 +81,7 @@ void LaunchSettingsEditor() {
 
 void ShowVersionBox() {
     char text[64];
-    wsprintfA(text, "%s\n%s\n%s", "mirvo", "ペモカ", "0.18");
+    wsprintfA(text, "%s\n%s\n%s", "mirvo", "ペモカ", PEMOKA_VERSION_SHOWN);
     MessageBoxA(g_windows.frame, text, "ペモカ", MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
 }
 

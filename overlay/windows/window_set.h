@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "../../settings/shared_names.h"
+
 struct WindowSet {
     HINSTANCE instance;
     HWND frame;
@@ -14,7 +16,6 @@ struct WindowSet {
 };
 extern WindowSet g_windows;
 
-constexpr char kFrameClass[] = "__pemoka_246__";
 constexpr char kBackPaneClass[] = "__pemoka_246__Bk";
 
 void CentreWindowSet(int showCommand);

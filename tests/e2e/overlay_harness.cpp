@@ -117,12 +117,10 @@ bool Overlay::UseFolderForPathLength(size_t pathLength) {
     return CreateDirectoryA(dir.c_str(), nullptr) != 0;
 }
 
-bool Overlay::Start(const char* ini) { return Launch(ini) && WaitForWindows(); }
-
-bool Overlay::Launch(const char* ini) {
-    const std::string exe = dir + "Tovrin.exe";
-    if (!CopyFileA((ProgramFolder() + "Tovrin.exe").c_str(), exe.c_str(), FALSE)) return false;
-    if (ini) WriteTextFile(SettingsPath(), ini);
+bool StartProgram(const std::string& dir, const char* name, PROCESS_INFORMATION& process) {
+    const std::string exe = dir + name;
+    if (!CopyFileA((ProgramFolder() + name).c_str(), exe.c_str(), TRUE) && GetLastError() != ERROR_FILE_EXISTS)
+        return false;
     STARTUPINFOA si{};
     si.cb = sizeof si;
     // Started by a name relative to its folder, which also serves a full path too long for
@@ -130,11 +128,35 @@ bool Overlay::Launch(const char* ini) {
     char previous[MAX_PATH];
     GetCurrentDirectoryA(sizeof previous, previous);
     if (!SetCurrentDirectoryA(dir.c_str())) return false;
-    std::string cmd = "Tovrin.exe";
+    std::string cmd = name;
+    const std::string relative = std::string(".\\") + name;
     const BOOL started =
-        CreateProcessA(".\\Tovrin.exe", cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process);
+        CreateProcessA(relative.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process);
     SetCurrentDirectoryA(previous);
     return started != 0;
+}
+
+bool WaitForProcessExit(const PROCESS_INFORMATION& process, int ms) {
+    if (!process.hProcess) return true;
+    return WaitUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, ms);
+}
+
+void EndProcess(PROCESS_INFORMATION& process) {
+    if (!process.hProcess) return;
+    if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, 5000);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    process = {};
+}
+
+bool Overlay::Start(const char* ini) { return Launch(ini) && WaitForWindows(); }
+
+bool Overlay::Launch(const char* ini) {
+    if (ini) WriteTextFile(SettingsPath(), ini);
+    return StartProgram(dir, "Tovrin.exe", process);
 }
 
 bool Overlay::WaitForWindows() {
@@ -146,25 +168,14 @@ bool Overlay::WaitForWindows() {
     });
 }
 
-bool Overlay::WaitForExit(int ms) {
-    if (!process.hProcess) return true;
-    return WaitUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, ms);
-}
+bool Overlay::WaitForExit(int ms) { return WaitForProcessExit(process, ms); }
 
 bool Overlay::Close() {
     PostMessageA(frame, WM_CLOSE, 0, 0);
     return WaitForExit();
 }
 
-Overlay::~Overlay() {
-    if (!process.hProcess) return;
-    if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) {
-        TerminateProcess(process.hProcess, 1);
-        WaitForSingleObject(process.hProcess, 5000);
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-}
+Overlay::~Overlay() { EndProcess(process); }
 
 RECT Overlay::FrameRect() const {
     RECT r{};
@@ -289,23 +300,26 @@ bool PointerOver(HWND window) {
     return WaitUntil([&] { return AskAgent("under") == XWindow(window); });
 }
 
-bool Overlay::Focus() const {
-    // Keys go where the X server has its keyboard focus: wait until it is on the overlay. A
+bool FocusOn(HWND window, HWND alsoFine) {
+    // Keys go where the X server has its keyboard focus: wait until it is on the window. A
     // window that is already foreground is not activated again, and the X focus may have gone
-    // elsewhere meanwhile (a window of the set was hidden and shown), so each try goes by the
-    // back pane first.
+    // elsewhere meanwhile (a window was hidden and shown), so each try goes by alsoFine first.
     int tries = 0;
     return WaitUntil([&] {
         const HWND fg = GetForegroundWindow();
         const std::string focus = AskAgent("focus");
-        if ((fg == frame || fg == back) && (focus == XWindow(frame) || focus == XWindow(back))) return true;
+        if ((fg == window || (alsoFine && fg == alsoFine)) &&
+            (focus == XWindow(window) || (alsoFine && focus == XWindow(alsoFine))))
+            return true;
         if (tries++ % 10 == 0) {
-            if (fg == frame) SetForegroundWindow(back);
-            SetForegroundWindow(frame);
+            if (fg == window && alsoFine) SetForegroundWindow(alsoFine);
+            SetForegroundWindow(window);
         }
         return false;
     });
 }
+
+bool Overlay::Focus() const { return FocusOn(frame, back); }
 
 bool Overlay::SettlesAt(const RECT& want, int ms) const {
     return WaitUntil([&] { return SameRect(FrameRect(), want) && SameRect(BackRect(), want); }, ms);

@@ -30,6 +30,12 @@ inline bool ShowsBackdrop(COLORREF c) { return NearColour(c, kBackdropColour, 24
 // A settings file holding section "SET" with the given lines.
 inline std::string Ini(const std::string& lines) { return "[SET]\r\n" + lines; }
 
+// Copies the built program into dir, unless it is there already, and starts it from there.
+bool StartProgram(const std::string& dir, const char* name, PROCESS_INFORMATION& process);
+bool WaitForProcessExit(const PROCESS_INFORMATION& process, int ms = kWaitMs);
+// Ends the process if it still runs, and closes its handles.
+void EndProcess(PROCESS_INFORMATION& process);
+
 struct Overlay {
     TempFolder base;
     std::string dir = base.path;  // the program's folder: the temporary folder or one inside it
@@ -37,9 +43,9 @@ struct Overlay {
     HWND frame = nullptr;
     HWND back = nullptr;
 
-    // Copies Tovrin.exe into the folder, writes ini (when not null) as its settings file and
-    // starts it; waits for both windows to show. Paints reach the screen a little later: wait
-    // for what they show. False when it does not come up.
+    // Copies Tovrin.exe into the folder (unless it is there), writes ini (when not null) as its
+    // settings file and starts it; waits for both windows to show. Paints reach the screen a
+    // little later: wait for what they show. False when it does not come up.
     bool Start(const char* ini = nullptr);
     bool Start(const std::string& ini) { return Start(ini.c_str()); }
     // Start in two halves: the process alone, then the wait for both windows.
@@ -85,6 +91,9 @@ bool SameRect(const RECT& a, const RECT& b);
 // Waits until the X server has the window under the pointer, so that a button goes to it: a
 // window that the system shows may reach the screen a little later.
 bool PointerOver(HWND window);
+// Brings a top-level window to the foreground and waits until the X server gives it the
+// keyboard; alsoFine, when given, may take the keyboard instead.
+bool FocusOn(HWND window, HWND alsoFine = nullptr);
 
 // A top-level window of the process by class and title (null matches any).
 HWND FindProcessWindow(DWORD pid, const char* cls, const char* title = nullptr);

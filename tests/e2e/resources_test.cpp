@@ -30,15 +30,19 @@ bool FileVersionIs(const std::string& res, DWORD ms, DWORD ls) {
     std::memcpy(v, res.data() + at, sizeof v);
     return v[2] == ms && v[3] == ls;
 }
+// Both programs: a manifest asking for the invoking user's rights, version 0.1.8.0.
+void ExpectManifestAndVersion(const Module& m) {
+    const std::string manifest = m.Resource(MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
+    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+    EXPECT_NE(manifest.find("uiAccess=\"false\""), std::string::npos);
+    EXPECT_TRUE(FileVersionIs(m.Resource(RT_VERSION, MAKEINTRESOURCEA(1)), 0x00000001, 0x00080000));
+}
 }  // namespace
 
 TEST(Resources, OverlayCarriesItsResources) {
     Module m(ProgramFolder() + "Tovrin.exe");
     ASSERT_NE(m.handle, nullptr);
-    const std::string manifest = m.Resource(MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
-    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
-    EXPECT_NE(manifest.find("uiAccess=\"false\""), std::string::npos);
-    EXPECT_TRUE(FileVersionIs(m.Resource(RT_VERSION, MAKEINTRESOURCEA(1)), 0x00000001, 0x00080000));
+    ExpectManifestAndVersion(m);
     EXPECT_FALSE(m.Resource(RT_GROUP_ICON, MAKEINTRESOURCEA(107)).empty());
     EXPECT_FALSE(m.Resource(RT_MENU, MAKEINTRESOURCEA(109)).empty());
     EXPECT_EQ(m.Resource(RT_ACCELERATOR, MAKEINTRESOURCEA(109)), "");  // the loop runs without one
@@ -65,4 +69,20 @@ TEST(Resources, OverlayCarriesItsResources) {
     EXPECT_STREQ(text, "TOVRIN");
     EXPECT_GT(LoadStringA(m.handle, 40000, text, sizeof text), 0);
     EXPECT_STREQ(text, "Tovrin");
+}
+
+TEST(Resources, EditorCarriesItsResources) {
+    Module m(ProgramFolder() + "Quillet.exe");
+    ASSERT_NE(m.handle, nullptr);
+    ExpectManifestAndVersion(m);
+    EXPECT_NE(FindResourceExA(m.handle, RT_DIALOG, MAKEINTRESOURCEA(100), MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)),
+              nullptr);
+    // The icon group 103: 48, 32 and 16 pixels, 32 bits each.
+    const std::string group = m.Resource(RT_GROUP_ICON, MAKEINTRESOURCEA(103));
+    ASSERT_EQ(group.size(), 6u + 3 * 14u);
+    const int sizes[3] = {48, 32, 16};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(static_cast<unsigned char>(group[6 + 14 * i]), sizes[i]) << i;
+        EXPECT_EQ(static_cast<unsigned char>(group[6 + 14 * i + 6]), 32) << i;  // bit count
+    }
 }

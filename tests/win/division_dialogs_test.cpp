@@ -15,6 +15,7 @@
 #include "overlay/menus/dispatch_command.h"
 #include "overlay/resources/resource.h"
 #include "overlay/windows/window_set.h"
+#include "dialog_controls.h"
 
 namespace {
 // What the driver does once the dialog is up: look at it, type into the boxes, press a button.
@@ -28,20 +29,10 @@ struct DialogDriver {
 };
 DialogDriver* g_driver = nullptr;
 
-BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lp) {
-    char cls[16];
-    if (GetClassNameA(hwnd, cls, sizeof cls) && std::string(cls) == "#32770" && IsWindowVisible(hwnd)) {
-        *reinterpret_cast<HWND*>(lp) = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Runs on the dialog's own message loop: this thread's timer messages are dispatched there.
 void CALLBACK DriveDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     DialogDriver& d = *g_driver;
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    const HWND dialog = ForemostDialog();
     if (!dialog) {
         if (++d.ticks > 250) KillTimer(nullptr, timer);  // the dialog never came
         return;
@@ -69,31 +60,6 @@ INT_PTR RunDialog(int templateId, DLGPROC proc, DialogDriver& driver) {
     return Drive(driver, [&] {
         return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), nullptr, proc, 0);
     });
-}
-
-std::string Text(HWND hwnd) {
-    char buf[64] = "";
-    GetWindowTextA(hwnd, buf, sizeof buf);
-    return buf;
-}
-std::string ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
-
-// The controls in template (and tab) order: identifier, class, text.
-struct Control {
-    int id;
-    std::string cls, text;
-    bool operator==(const Control&) const = default;
-};
-void PrintTo(const Control& c, std::ostream* os) { *os << c.id << " " << c.cls << " \"" << c.text << "\""; }
-std::vector<Control> Controls(HWND dialog) {
-    std::vector<Control> out;
-    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        char cls[32] = "";
-        GetClassNameA(c, cls, sizeof cls);
-        const int id = GetDlgCtrlID(c);
-        out.push_back({id == 0xFFFF ? -1 : id, cls, std::string(cls) == "Edit" ? "" : Text(c)});
-    }
-    return out;
 }
 
 struct Observed {

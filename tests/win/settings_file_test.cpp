@@ -139,3 +139,30 @@ TEST(SettingsPath, OverlongFolderGivesNoPath) {
     EXPECT_STREQ(path, "");
     EXPECT_EQ(ComposeSettingsPath(std::string(400, 'c').c_str(), path), 0);
 }
+
+TEST(SettingsFile, AFileThatCannotBeWrittenIsReportedAndKept) {
+    TempFolder dir;
+    const std::string path = dir.File("pemoka.ini");
+    const std::string before = "[SET]\r\nWidth=640\r\n";
+    WriteTextFile(path, before);
+    // Open in another program that lets others read it, but not write.
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(SaveSettingsTo(path.c_str(), DefaultSettings()), 0);
+    CloseHandle(held);
+    EXPECT_EQ(ReadTextFile(path), before);
+
+    // Read-only. Wine keeps the attribute as Unix permissions, which do not bind root.
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    HANDLE probe = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (probe == INVALID_HANDLE_VALUE) {
+        EXPECT_EQ(SaveSettingsTo(path.c_str(), DefaultSettings()), 0);
+        EXPECT_EQ(ReadTextFile(path), before);
+    } else {
+        CloseHandle(probe);
+    }
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // so that the folder can go
+
+    EXPECT_EQ(SaveSettingsTo(dir.File("missing\\pemoka.ini").c_str(), DefaultSettings()), 0);
+    EXPECT_FALSE(FileExists(dir.File("missing")));
+}

@@ -1,0 +1,26 @@
+// The settings dialog's rules that need no window: the number an edit's text holds, the rows
+// of the start-up guide list, and when OK must try the hot key. Platform-free.
+#pragma once
+#include <cstdint>
+
+#include "../settings/settings_record.h"
+
+// Row 0, "前回の構図", stores the remember flag alone; rows 1 to 10 are the guides in table order.
+constexpr int kStartupRowCount = 11;
+const char* StartupRowLabel(int row);
+
+// The row that shows an InitRule: 0 when the remember flag is set, otherwise the guide row whose
+// mask equals it; -1 when no row does (0, or a hand-made combination such as 3).
+int StartupRowOf(int32_t initRule);
+// What OK stores in InitRule for a row: the row's value; for -1 (nothing shown, nothing chosen)
+// the value as read, so that a rule the list cannot show is kept.
+int32_t InitRuleOfRow(int row, int32_t asRead);
+
+// The leading decimal integer of a text: blanks skipped, an optional sign, digits up to the
+// first other character, held at the 32-bit limits; 0 when there are no digits.
+int32_t ReadLeadingInteger(const char* text);
+
+// Whether OK must try to register the hot key of tray and hotkey before it saves: only when
+// the overlay would register it (tray 1, a key and a modifier) and it differs from what the
+// file held. An unchanged hot key may well be held by our own running overlay.
+bool HotKeyNeedsTest(int32_t tray, int32_t hotkey, const Settings& asRead);

@@ -1,0 +1,24 @@
+// Resource identifiers of the settings editor.
+#pragma once
+
+#define IDD_SETTINGS 100
+#define IDI_QUILLET 103
+#define IDC_LINE_WIDTH_LABEL 1000
+#define IDC_SWATCH 1001
+#define IDC_LINE_COLOUR 1002
+#define IDC_OUTER_LABEL 1003
+#define IDC_LINE_WIDTH 1004
+#define IDC_LINE_WIDTH_SPIN 1006
+#define IDC_TRAY 1009
+#define IDC_ALT 1010
+#define IDC_CTRL 1012
+#define IDC_SHIFT 1014
+#define IDC_WIN 1016
+#define IDC_STARTUP_GUIDE 1021
+#define IDC_KEY 1023
+#define IDC_WIDTH 1026
+#define IDC_WIDTH_SPIN 1028
+#define IDC_HEIGHT_SPIN 1032
+#define IDC_HEIGHT 1033
+#define IDC_OUTER_ON 1034
+#define IDC_OUTER_OFF 1035

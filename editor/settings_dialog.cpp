@@ -1,0 +1,237 @@
+#include "settings_dialog.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "../settings/settings_file.h"
+#include "../settings/shared_names.h"
+#include "dialog_rules.h"
+#include "key_names.h"
+#include "pemoka_version.h"
+#include "resources/resource.h"
+
+EditorState g_editor{};
+
+namespace {
+constexpr int kSizeMin = 40, kSizeMax = 5000;
+constexpr int kLineWidthMin = 1, kLineWidthMax = 10;
+constexpr int kTestHotKey = 4096;
+constexpr char kMessageCaption[] = "ペモカ";
+
+// The up-down control steps the integer in its buddy edit, within the range.
+void AttachUpDown(HWND dialog, int upDown, int buddy, int low, int high) {
+    SendDlgItemMessageA(dialog, upDown, UDM_SETRANGE32, static_cast<WPARAM>(low), high);
+    SendDlgItemMessageA(dialog, upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(dialog, buddy)), 0);
+}
+
+void CentreOnDesktop(HWND dialog) {
+    RECT r, desktop;
+    GetWindowRect(dialog, &r);
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    MoveWindow(dialog, (desktop.right - w) / 2, (desktop.bottom - h) / 2, w, h, TRUE);
+}
+
+// The working colour and the brush that paints the swatch in it; the old brush goes.
+void SetWorkingColour(HWND dialog, COLORREF colour) {
+    g_editor.colour = colour;
+    InvalidateRect(GetDlgItem(dialog, IDC_SWATCH), nullptr, FALSE);
+    if (g_editor.swatch) DeleteObject(g_editor.swatch);
+    g_editor.swatch = CreateSolidBrush(colour);
+}
+
+// The key edit shows the key's name, or shown when the key has none.
+void ShowKey(HWND edit, unsigned key, const char* shown) {
+    char text[kKeyNameMax];
+    std::snprintf(text, sizeof text, "%s", shown);
+    FormatKeyName(key, text);
+    SetWindowTextA(edit, text);
+}
+
+void FillStartupList(HWND dialog) {
+    const HWND list = GetDlgItem(dialog, IDC_STARTUP_GUIDE);
+    g_editor.startupRow = StartupRowOf(g_settings.InitRule);
+    SetWindowTextA(list, StartupRowLabel(g_editor.startupRow));
+    for (int row = 0; row < kStartupRowCount; ++row)
+        SendMessageA(list, CB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(StartupRowLabel(row)));
+}
+
+int32_t ReadNumberItem(HWND dialog, int id) {
+    char text[40] = "";
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return ReadLeadingInteger(text);
+}
+
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void Warn(HWND dialog, const char* text) { MessageBoxA(dialog, text, kMessageCaption, MB_OK | MB_ICONWARNING); }
+
+// Whether this process could register the hot key, which the overlay will then register.
+bool HotKeyFree(HWND dialog, int modifiers, unsigned key) {
+    if (!RegisterHotKey(dialog, kTestHotKey, static_cast<UINT>(modifiers), key)) return false;
+    UnregisterHotKey(dialog, kTestHotKey);
+    return true;
+}
+
+void WarnUnwritten(HWND dialog) {
+    char path[MAX_PATH];
+    if (!SettingsFilePath(path)) std::snprintf(path, sizeof path, "pemoka.ini");
+    char text[MAX_PATH + 64];
+    std::snprintf(text, sizeof text, "設定を書き込めませんでした。\n%s", path);
+    Warn(dialog, text);
+}
+
+BOOL CALLBACK NotifyIfFrame(HWND hwnd, LPARAM) {
+    char cls[100];
+    if (GetClassNameA(hwnd, cls, sizeof cls) && lstrcmpA(cls, kFrameClass) == 0)
+        SendMessageA(hwnd, kSettingsChangedMessage, 0, 0);
+    return TRUE;
+}
+}  // namespace
+
+void SettingsDialogCaption(char* out, size_t cap) {
+    std::snprintf(out, cap, "%s Ver=%s", "ペモカの設定", PEMOKA_VERSION_SHOWN);
+}
+
+int InitSettingsDialog(HWND dialog) {
+    char caption[64];
+    SettingsDialogCaption(caption, sizeof caption);
+    SetWindowTextA(dialog, caption);
+    CentreOnDesktop(dialog);
+    LoadSettings();
+
+    SetDlgItemInt(dialog, IDC_WIDTH, static_cast<UINT>(g_settings.Width), TRUE);
+    AttachUpDown(dialog, IDC_WIDTH_SPIN, IDC_WIDTH, kSizeMin, kSizeMax);
+    SetDlgItemInt(dialog, IDC_HEIGHT, static_cast<UINT>(g_settings.Height), TRUE);
+    AttachUpDown(dialog, IDC_HEIGHT_SPIN, IDC_HEIGHT, kSizeMin, kSizeMax);
+    SetWorkingColour(dialog, static_cast<COLORREF>(g_settings.LineColor));
+
+    if (g_settings.LineWidth < kLineWidthMin || g_settings.LineWidth > kLineWidthMax) g_settings.LineWidth = 2;
+    AttachUpDown(dialog, IDC_LINE_WIDTH_SPIN, IDC_LINE_WIDTH, kLineWidthMin, kLineWidthMax);
+    SetDlgItemInt(dialog, IDC_LINE_WIDTH, static_cast<UINT>(g_settings.LineWidth), TRUE);
+    char label[32];
+    std::snprintf(label, sizeof label, "線の幅(%d ～ %d)", kLineWidthMin, kLineWidthMax);
+    SetDlgItemTextA(dialog, IDC_LINE_WIDTH_LABEL, label);
+
+    CheckDlgButton(dialog, g_settings.Outer == 1 ? IDC_OUTER_ON : IDC_OUTER_OFF, BST_CHECKED);
+    CheckDlgButton(dialog, IDC_TRAY, g_settings.Tray == 1 ? BST_CHECKED : BST_UNCHECKED);
+    const int modifiers = (g_settings.Hotkey >> 8) & 0xFF;
+    CheckDlgButton(dialog, IDC_ALT, (modifiers & MOD_ALT) ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_CTRL, (modifiers & MOD_CONTROL) ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_SHIFT, (modifiers & MOD_SHIFT) ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_WIN, (modifiers & MOD_WIN) ? BST_CHECKED : BST_UNCHECKED);
+
+    const unsigned key = static_cast<unsigned>(g_settings.Hotkey) & 0xFF;
+    const HWND keyEdit = GetDlgItem(dialog, IDC_KEY);
+    ShowKey(keyEdit, key, "");
+    g_editor.previousKeyEditProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(keyEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(KeyEditProc)));
+    g_editor.key = key;
+    FillStartupList(dialog);
+    return 1;
+}
+
+int ReadModifierChecks(HWND dialog) {
+    return (Checked(dialog, IDC_ALT) ? MOD_ALT : 0) | (Checked(dialog, IDC_CTRL) ? MOD_CONTROL : 0) |
+           (Checked(dialog, IDC_SHIFT) ? MOD_SHIFT : 0) | (Checked(dialog, IDC_WIN) ? MOD_WIN : 0);
+}
+
+// The record stays as the file held it until the file holds the dialog's values: a second OK
+// compares with what was read, and a failed write leaves nothing half-applied.
+int ApplySettingsDialog(HWND dialog) {
+    Settings s = g_settings;
+    s.LineColor = static_cast<int32_t>(g_editor.colour);
+    s.LineWidth = ReadNumberItem(dialog, IDC_LINE_WIDTH);
+    s.Width = ReadNumberItem(dialog, IDC_WIDTH);
+    s.Height = ReadNumberItem(dialog, IDC_HEIGHT);
+    s.Outer = Checked(dialog, IDC_OUTER_ON) ? 1 : 0;
+    s.Tray = Checked(dialog, IDC_TRAY) ? 1 : 0;
+    const int modifiers = ReadModifierChecks(dialog);
+    s.Hotkey = static_cast<int32_t>(g_editor.key | static_cast<unsigned>(modifiers) << 8);
+    s.InitRule = InitRuleOfRow(g_editor.startupRow, g_settings.InitRule);
+
+    if (HotKeyNeedsTest(s.Tray, s.Hotkey, g_settings) && !HotKeyFree(dialog, modifiers, g_editor.key)) {
+        Warn(dialog, "ホットキーが登録出来ませんでした。\n他のホットキーを設定してください。");
+        return 0;
+    }
+    const Settings asRead = g_settings;
+    g_settings = s;
+    if (!SaveSettings()) {
+        g_settings = asRead;
+        WarnUnwritten(dialog);
+        return 0;
+    }
+    NotifyOverlayWindows();
+    return 1;
+}
+
+void EndSettingsDialog(HWND dialog) {
+    if (g_editor.previousKeyEditProc) {
+        SetWindowLongPtrA(GetDlgItem(dialog, IDC_KEY), GWLP_WNDPROC,
+                          reinterpret_cast<LONG_PTR>(g_editor.previousKeyEditProc));
+        g_editor.previousKeyEditProc = nullptr;
+    }
+    if (g_editor.swatch) {
+        DeleteObject(g_editor.swatch);
+        g_editor.swatch = nullptr;
+    }
+    EndDialog(dialog, 0);
+}
+
+LRESULT CALLBACK KeyEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_KEYDOWN:
+            // Modifiers alone are not the key; they have their boxes.
+            if (wp == VK_SHIFT || wp == VK_CONTROL || wp == VK_MENU || wp == VK_LWIN || wp == VK_RWIN) return 0;
+            g_editor.key = static_cast<unsigned>(wp) & 0xFF;
+            {
+                const char unnamed[2] = {static_cast<char>(g_editor.key), '\0'};
+                ShowKey(edit, g_editor.key, unnamed);
+            }
+            return 0;
+        case WM_CHAR:
+        case WM_RBUTTONDOWN: return 0;
+        default: return CallWindowProcA(g_editor.previousKeyEditProc, edit, msg, wp, lp);
+    }
+}
+
+COLORREF ChooseLineColour(HWND dialog) {
+    CHOOSECOLORA cc{};
+    cc.lStructSize = sizeof cc;
+    cc.hwndOwner = dialog;
+    cc.rgbResult = g_editor.colour;
+    cc.lpCustColors = g_editor.customColours;
+    cc.Flags = CC_RGBINIT;
+    const COLORREF chosen = ChooseColorA(&cc) ? cc.rgbResult : g_editor.colour;
+    SetFocus(dialog);
+    return chosen;
+}
+
+void NotifyOverlayWindows() { EnumWindows(NotifyIfFrame, 0); }
+
+INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_INITDIALOG:
+            if (!InitSettingsDialog(dialog)) EndSettingsDialog(dialog);
+            return 0;
+        case WM_COMMAND:
+            switch (LOWORD(wp)) {
+                case IDOK:
+                    if (ApplySettingsDialog(dialog)) EndSettingsDialog(dialog);
+                    break;
+                case IDCANCEL: EndSettingsDialog(dialog); break;  // also Esc and the close box
+                case IDC_LINE_COLOUR: SetWorkingColour(dialog, ChooseLineColour(dialog)); break;
+                case IDC_STARTUP_GUIDE:
+                    if (HIWORD(wp) == CBN_SELENDOK)
+                        g_editor.startupRow = static_cast<int>(SendMessageA(reinterpret_cast<HWND>(lp), CB_GETCURSEL, 0, 0));
+                    break;
+                default: break;
+            }
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            if (reinterpret_cast<HWND>(lp) == GetDlgItem(dialog, IDC_SWATCH)) return reinterpret_cast<INT_PTR>(g_editor.swatch);
+            return 0;
+        default: return 0;
+    }
+}

@@ -1,0 +1,31 @@
+// The settings dialog of Quillet: fills itself from the settings file, and on OK writes the
+// file and makes every running guide frame read it again.
+#pragma once
+#include <windows.h>
+
+struct EditorState {
+    HINSTANCE instance;
+    COLORREF colour;              // the working colour, LineColor on OK
+    HBRUSH swatch;                // paints the colour swatch in the working colour
+    unsigned key;                 // virtual-key code of the hot key
+    int startupRow;               // chosen row of the start-up guide list; -1: none shown or chosen
+    WNDPROC previousKeyEditProc;  // the key edit's own procedure, while ours stands in for it
+    COLORREF customColours[16];   // the colour chooser's custom colours, kept while the program runs
+};
+extern EditorState g_editor;
+
+INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp);
+int InitSettingsDialog(HWND dialog);
+// The OK work. 1: saved and announced, the dialog may close; 0: it stays open.
+int ApplySettingsDialog(HWND dialog);
+void EndSettingsDialog(HWND dialog);
+// MOD_ALT, MOD_CONTROL, MOD_SHIFT and MOD_WIN of the four modifier boxes.
+int ReadModifierChecks(HWND dialog);
+LRESULT CALLBACK KeyEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp);
+// The colour chosen in the colour chooser, or the working colour when it is cancelled.
+COLORREF ChooseLineColour(HWND dialog);
+// Sends the settings-changed message to the guide frame of every running overlay.
+void NotifyOverlayWindows();
+
+// The dialog's caption, "ペモカの設定 Ver=" and the version; a second editor looks for it.
+void SettingsDialogCaption(char* out, size_t cap);

@@ -1,0 +1,27 @@
+// What the overlay and the editor know of each other: the guide frame's window class, to which
+// the editor sends the settings-changed message, and the guides that InitRule names, with the
+// labels that the overlay's menu and the editor's start-up list show.
+#pragma once
+#include <cstdint>
+
+constexpr char kFrameClass[] = "__pemoka_246__";
+
+struct GuideName {
+    uint32_t mask;  // one bit; also the menu command and the value kept in InitRule
+    const char* label;
+};
+
+constexpr int kGuideCount = 10;
+// In the order of the overlay's guide table.
+inline constexpr GuideName kGuideNames[kGuideCount] = {
+    {0x1, "三分割構図"},
+    {0x4, "二分割構図"},
+    {0x8, "二分割構図(縦)"},
+    {0x10, "二分割構図(横)"},
+    {0x80, "等分割数ダイアログ"},
+    {0x100, "等分割幅ダイアログ"},
+    {0x2, "対角線"},
+    {0x20, "黄金分割"},
+    {0x200, "ラバットメント"},
+    {0x40, "レイルマン比率"},
+};

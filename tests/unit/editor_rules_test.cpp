@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <map>
+#include <string>
+
+#include "editor/dialog_rules.h"
+#include "editor/key_names.h"
+
+namespace {
+// Every named code as the key-name table gives it; all others have no name.
+std::map<unsigned, std::string> ExpectedKeyNames() {
+    std::map<unsigned, std::string> names = {
+        {0x02, "マウス右ボタン"}, {0x03, "Cancel"}, {0x04, "マウス中央ボタン"}, {0x05, "マウス X1 ボタン"},
+        {0x06, "マウス X2 ボタン"}, {0x07, "未定義"}, {0x08, "BS"}, {0x09, "Tab"}, {0x0A, "未定義"},
+        {0x0B, "未定義"}, {0x0C, "Clear"}, {0x0D, "Enter"}, {0x0E, "未定義"}, {0x0F, "未定義"},
+        {0x10, "Shift"}, {0x11, "Ctrl"}, {0x12, "Alt"}, {0x13, "Pause"}, {0x14, "Caps Lock"},
+        {0x15, "---"}, {0x16, "未定義"}, {0x17, "---"}, {0x18, "---"}, {0x19, "---"}, {0x1A, "未定義"},
+        {0x1B, "Esc"}, {0x1C, "IME 変換"}, {0x1D, "IME 無変換"}, {0x1E, "未定義"}, {0x1F, "IME モード変更"},
+        {0x20, "Space"}, {0x21, "Page Up"}, {0x22, "Page Down"}, {0x23, "End"}, {0x24, "Home"},
+        {0x25, "Left"}, {0x26, "Up"}, {0x27, "Right"}, {0x28, "Down"}, {0x29, "Select"}, {0x2A, "Print"},
+        {0x2B, "Execute"}, {0x2C, "Print Screen"}, {0x2D, "Insert"}, {0x2E, "Delete"}, {0x2F, "Help"},
+        {0x6A, "Num(*)"}, {0x6B, "Num(+)"}, {0x6C, "Num(Enter)"}, {0x6D, "Num(-)"}, {0x6E, "Num(.)"},
+        {0x6F, "Num(/)"},
+    };
+    for (unsigned c = '0'; c <= '9'; ++c) names[c] = std::string(1, static_cast<char>(c));
+    for (unsigned c = 'A'; c <= 'Z'; ++c) names[c] = std::string(1, static_cast<char>(c));
+    for (unsigned c = 0x60; c <= 0x69; ++c) names[c] = "Num(" + std::to_string(c - 0x60) + ")";
+    for (unsigned c = 0x70; c <= 0x87; ++c) names[c] = "F" + std::to_string(c - 0x6F);
+    return names;
+}
+}  // namespace
+
+TEST(KeyNames, EveryCodeAgainstTheTable) {
+    const auto expected = ExpectedKeyNames();
+    for (unsigned code = 0; code < 256; ++code) {
+        char name[kKeyNameMax + 8];
+        std::memset(name, '#', sizeof name);
+        const auto it = expected.find(code);
+        if (it == expected.end()) {
+            EXPECT_EQ(FormatKeyName(code, name), 0) << code;
+            EXPECT_EQ(std::string(name, sizeof name), std::string(sizeof name, '#')) << code;  // untouched
+        } else {
+            EXPECT_EQ(FormatKeyName(code, name), 1) << code;
+            EXPECT_EQ(std::string(name), it->second) << code;
+            EXPECT_EQ(name[it->second.size() + 1], '#') << code;  // nothing written past the zero
+        }
+    }
+    // Spot checks of boundaries against what the table above builds.
+    char name[kKeyNameMax];
+    for (auto [code, want] : std::map<unsigned, std::string>{
+             {0x30, "0"}, {0x39, "9"}, {0x41, "A"}, {0x5A, "Z"}, {0x60, "Num(0)"}, {0x69, "Num(9)"},
+             {0x70, "F1"}, {0x79, "F10"}, {0x87, "F24"}}) {
+        ASSERT_EQ(FormatKeyName(code, name), 1) << code;
+        EXPECT_EQ(std::string(name), want) << code;
+    }
+    // The longest names fill the buffer: 16 bytes in the Japanese code page and the zero.
+    FormatKeyName(0x04, name);
+    EXPECT_EQ(std::strlen(name), 16u);
+    FormatKeyName(0x05, name);
+    EXPECT_EQ(std::strlen(name), 16u);
+}
+
+TEST(EditorRules, LeadingIntegerOfAnEditText) {
+    const struct { const char* text; int32_t value; } cases[] = {
+        {"640abc", 640}, {"  -5", -5}, {"", 0}, {"abc", 0}, {"+12", 12}, {"-", 0}, {"\t7 8", 7},
+        {"99999999999", INT32_MAX}, {"-99999999999", INT32_MIN}, {"2147483647", INT32_MAX},
+        {"-2147483648", INT32_MIN}, {"2147483648", INT32_MAX}, {"000000000000000000025", 25},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ReadLeadingInteger(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(EditorRules, StartupRowOfInitRuleAndWhatOkStores) {
+    const struct { uint32_t rule; int row; uint32_t stored; } cases[] = {
+        {0x80000000u, 0, 0x80000000u},
+        {0x80000004u, 0, 0x80000000u},  // remember flag with a mask: "前回の構図", the mask is not kept
+        {0x1, 1, 0x1}, {0x4, 2, 0x4}, {0x8, 3, 0x8}, {0x10, 4, 0x10}, {0x80, 5, 0x80}, {0x100, 6, 0x100},
+        {0x2, 7, 0x2}, {0x20, 8, 0x20}, {0x200, 9, 0x200}, {0x40, 10, 0x40},
+        {0x0, -1, 0x0},  // no row: shown empty, kept as read
+        {0x3, -1, 0x3},
+        {0x400, -1, 0x400},
+    };
+    for (const auto& c : cases) {
+        const int row = StartupRowOf(static_cast<int32_t>(c.rule));
+        EXPECT_EQ(row, c.row) << c.rule;
+        EXPECT_EQ(static_cast<uint32_t>(InitRuleOfRow(row, static_cast<int32_t>(c.rule))), c.stored) << c.rule;
+    }
+    EXPECT_STREQ(StartupRowLabel(0), "前回の構図");
+    EXPECT_STREQ(StartupRowLabel(7), "対角線");
+    EXPECT_STREQ(StartupRowLabel(10), "レイルマン比率");
+    EXPECT_STREQ(StartupRowLabel(-1), "");
+    EXPECT_EQ(InitRuleOfRow(2, 0x2), 0x4);  // a chosen row replaces what was read
+}
+
+TEST(EditorRules, HotKeyIsTriedOnlyWhenTheOverlayWouldTakeANewOne) {
+    Settings read = DefaultSettings();
+    read.Tray = 1;
+    read.Hotkey = 0x0341;  // Alt+Ctrl+A
+    const struct { int32_t tray, hotkey; bool test; } cases[] = {
+        {1, 0x0341, false},  // as read: the running overlay may hold it
+        {1, 0x0342, true},   // another key
+        {1, 0x0141, true},   // other modifiers
+        {0, 0x0342, false},  // not resident: never registered
+        {1, 0x0042, false},  // no modifier
+        {1, 0x0300, false},  // no key
+    };
+    for (const auto& c : cases) EXPECT_EQ(HotKeyNeedsTest(c.tray, c.hotkey, read), c.test) << c.tray << " " << c.hotkey;
+    read.Tray = 0;  // residency switched on with the same key
+    EXPECT_TRUE(HotKeyNeedsTest(1, 0x0341, read));
+}

@@ -1,0 +1,344 @@
+// The settings dialog runs modally from its template, reading and writing the settings file
+// next to this test program, and is driven from a thread timer inside its own message loops.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <colordlg.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "editor/resources/resource.h"
+#include "editor/settings_dialog.h"
+#include "settings/settings_file.h"
+#include "settings/shared_names.h"
+#include "dialog_controls.h"
+#include "temp_folder.h"
+
+namespace {
+using Step = std::function<void(HWND)>;
+
+// Each step runs once the foremost dialog of this thread is another than the last step's:
+// the settings dialog, a dialog it opened, the settings dialog again.
+struct Driver {
+    std::vector<Step> steps;
+    size_t next = 0;
+    HWND last = nullptr;
+    int ticks = 0;
+};
+Driver* g_driver = nullptr;
+
+void CALLBACK Drive(HWND, UINT, UINT_PTR, DWORD) {
+    Driver& d = *g_driver;
+    const HWND dialog = ForemostDialog();
+    if (dialog && dialog != d.last && d.next < d.steps.size()) {
+        d.last = dialog;
+        d.ticks = 0;
+        d.steps[d.next++](dialog);
+        return;
+    }
+    // Waiting for a dialog to open or to close: a bound keeps a failure from hanging the run.
+    if (dialog && ++d.ticks > 1000) {
+        ADD_FAILURE() << "the dialog did not go on";
+        EndDialog(dialog, 0);
+        d.ticks = 0;
+    }
+}
+
+// Runs the settings dialog through its steps; returns how many ran.
+size_t RunSettingsDialog(std::vector<Step> steps) {
+    Driver driver{std::move(steps)};
+    g_driver = &driver;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, Drive);
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS), nullptr, SettingsDialogProc, 0);
+    KillTimer(nullptr, timer);
+    g_driver = nullptr;
+    return driver.next;
+}
+
+void Press(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+void ChooseRow(HWND dialog, int row) {
+    SendDlgItemMessageA(dialog, IDC_STARTUP_GUIDE, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_STARTUP_GUIDE, CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_STARTUP_GUIDE)));
+}
+
+void SetCheck(HWND dialog, int id, bool on) { CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
+
+// The settings file of this program, put back as it was after each test.
+class SettingsDialogTest : public ::testing::Test {
+protected:
+    std::string path, saved;
+    bool existed = false;
+    void SetUp() override {
+        char p[MAX_PATH];
+        ASSERT_EQ(SettingsFilePath(p), 1);
+        path = p;
+        existed = FileExists(path);
+        saved = ReadTextFile(path);
+        DeleteFileA(path.c_str());
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
+        InitCommonControlsEx(&controls);
+    }
+    void TearDown() override {
+        if (existed) WriteTextFile(path, saved);
+        else DeleteFileA(path.c_str());
+    }
+    void Prepare(const std::string& lines) { WriteTextFile(path, "[SET]\r\n" + lines); }
+};
+
+constexpr char kPrepared[] =
+    "Width=640\r\nHeight=480\r\nInitRule=2\r\nLineColor=65280\r\nLineWidth=11\r\nDivNumV=5\r\nDivNumH=-1\r\n"
+    "DivWidthV=30\r\nFitRange=70\r\nAspectV=16\r\nAspectH=9\r\nTray=1\r\nHotkey=843\r\nOuter=0\r\nExt=32768\r\n";
+
+}  // namespace
+
+TEST_F(SettingsDialogTest, OpensWithTheFileAndCancelWritesNothing) {
+    Prepare(kPrepared);
+    const std::string before = ReadTextFile(path);
+    std::vector<Control> controls;
+    std::string caption, width, height, lineWidth, label, key, guide, face;
+    std::vector<std::string> rows;
+    int ranges[3][2] = {};
+    bool buddies = true, centred = false, sizeFromTemplate = false;
+    UINT checks[7] = {};
+    const int spins[3][2] = {{IDC_WIDTH_SPIN, IDC_WIDTH}, {IDC_HEIGHT_SPIN, IDC_HEIGHT}, {IDC_LINE_WIDTH_SPIN, IDC_LINE_WIDTH}};
+    const int boxes[7] = {IDC_OUTER_ON, IDC_OUTER_OFF, IDC_TRAY, IDC_ALT, IDC_CTRL, IDC_SHIFT, IDC_WIN};
+    const size_t ran = RunSettingsDialog({[&](HWND d) {
+        caption = Text(d);
+        controls = Controls(d);
+        width = ItemText(d, IDC_WIDTH);
+        height = ItemText(d, IDC_HEIGHT);
+        lineWidth = ItemText(d, IDC_LINE_WIDTH);
+        label = ItemText(d, IDC_LINE_WIDTH_LABEL);
+        key = ItemText(d, IDC_KEY);
+        guide = ItemText(d, IDC_STARTUP_GUIDE);
+        for (int i = 0; i < 3; ++i) {
+            SendDlgItemMessageA(d, spins[i][0], UDM_GETRANGE32, reinterpret_cast<WPARAM>(&ranges[i][0]),
+                                reinterpret_cast<LPARAM>(&ranges[i][1]));
+            buddies = buddies && reinterpret_cast<HWND>(SendDlgItemMessageA(d, spins[i][0], UDM_GETBUDDY, 0, 0)) ==
+                                     GetDlgItem(d, spins[i][1]);
+        }
+        for (int i = 0; i < 7; ++i) checks[i] = IsDlgButtonChecked(d, boxes[i]);
+        const int count = static_cast<int>(SendDlgItemMessageA(d, IDC_STARTUP_GUIDE, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char row[64] = "";
+            SendDlgItemMessageA(d, IDC_STARTUP_GUIDE, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row));
+            rows.push_back(row);
+        }
+        RECT r, units{0, 0, 164, 190}, client;
+        GetWindowRect(d, &r);
+        centred = r.left == (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2 &&
+                  r.top == (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+        MapDialogRect(d, &units);
+        GetClientRect(d, &client);
+        sizeFromTemplate = client.right == units.right && client.bottom == units.bottom;
+        LOGFONTA font{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(d, WM_GETFONT, 0, 0)), sizeof font, &font);
+        face = font.lfFaceName;
+        SetDlgItemTextA(d, IDC_WIDTH, "999");  // typed, then cancelled
+        Press(d, IDCANCEL);
+    }});
+    ASSERT_EQ(ran, 1u);
+    EXPECT_EQ(caption, "ペモカの設定 Ver=0.18");
+    EXPECT_EQ(controls, (std::vector<Control>{
+                            {IDOK, "Button", "OK"}, {IDCANCEL, "Button", "キャンセル"},
+                            {IDC_LINE_COLOUR, "Button", "線の色"}, {IDC_SWATCH, "Static", ""},
+                            {IDC_LINE_WIDTH, "Edit", ""}, {IDC_LINE_WIDTH_SPIN, "msctls_updown32", ""},
+                            {IDC_LINE_WIDTH_LABEL, "Static", "線の幅(1 ～ 10)"}, {IDC_TRAY, "Button", "常駐する"},
+                            {IDC_ALT, "Button", "Alt"}, {IDC_CTRL, "Button", "Ctrl"}, {IDC_SHIFT, "Button", "Shift"},
+                            {IDC_WIN, "Button", "Win"}, {-1, "Static", "＋"}, {-1, "Button", "ホットキー"},
+                            {-1, "Static", "起動時の構図"}, {IDC_STARTUP_GUIDE, "ComboBox", ""}, {IDC_KEY, "Edit", ""},
+                            {-1, "Static", "起動時のサイズ"}, {IDC_WIDTH, "Edit", ""},
+                            {IDC_WIDTH_SPIN, "msctls_updown32", ""}, {-1, "Static", "幅"}, {IDC_HEIGHT, "Edit", ""},
+                            {IDC_HEIGHT_SPIN, "msctls_updown32", ""}, {-1, "Static", "高さ"},
+                            {IDC_OUTER_LABEL, "Static", "外枠"}, {IDC_OUTER_ON, "Button", "有り"},
+                            {IDC_OUTER_OFF, "Button", "無し"}}));
+    EXPECT_EQ(width, "640");
+    EXPECT_EQ(height, "480");
+    EXPECT_EQ(lineWidth, "2");  // 11 is outside 1 to 10
+    EXPECT_EQ(label, "線の幅(1 ～ 10)");
+    EXPECT_EQ(key, "K");        // Hotkey 843 = 0x34B: Alt + Ctrl, key 0x4B
+    EXPECT_EQ(guide, "対角線");  // InitRule 2
+    EXPECT_EQ(rows, (std::vector<std::string>{"前回の構図", "三分割構図", "二分割構図", "二分割構図(縦)",
+                                              "二分割構図(横)", "等分割数ダイアログ", "等分割幅ダイアログ", "対角線",
+                                              "黄金分割", "ラバットメント", "レイルマン比率"}));
+    const int wantRanges[3][2] = {{40, 5000}, {40, 5000}, {1, 10}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(ranges[i][0], wantRanges[i][0]) << i;
+        EXPECT_EQ(ranges[i][1], wantRanges[i][1]) << i;
+    }
+    EXPECT_TRUE(buddies);
+    const UINT wantChecks[7] = {BST_UNCHECKED, BST_CHECKED, BST_CHECKED, BST_CHECKED, BST_CHECKED, BST_UNCHECKED,
+                                BST_UNCHECKED};
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(checks[i], wantChecks[i]) << boxes[i];
+    EXPECT_TRUE(centred);
+    EXPECT_TRUE(sizeFromTemplate);
+    EXPECT_EQ(face, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(ReadTextFile(path), before);
+    EXPECT_EQ(g_editor.swatch, nullptr);
+    EXPECT_EQ(g_editor.previousKeyEditProc, nullptr);
+}
+
+TEST_F(SettingsDialogTest, EscAndTheCloseBoxWriteNothingEither) {
+    const std::vector<Step> closes = {
+        [](HWND d) { PostMessageA(GetDlgItem(d, IDC_WIDTH), WM_KEYDOWN, VK_ESCAPE, 0); },
+        [](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); },
+    };
+    for (const Step& close : closes) {
+        const size_t ran = RunSettingsDialog({[&](HWND d) {
+            SetDlgItemTextA(d, IDC_WIDTH, "999");
+            close(d);
+        }});
+        EXPECT_EQ(ran, 1u);
+        EXPECT_FALSE(FileExists(path));
+    }
+}
+
+TEST_F(SettingsDialogTest, OkStoresTheFieldsAsTypedAndKeepsWhatItDoesNotShow) {
+    Prepare(kPrepared);
+    HBRUSH first = nullptr, second = nullptr;
+    COLORREF swatch = 0;
+    const size_t ran = RunSettingsDialog({
+        [&](HWND d) {
+            first = g_editor.swatch;
+            SetDlgItemTextA(d, IDC_WIDTH, "800");
+            SetDlgItemTextA(d, IDC_HEIGHT, "640abc");
+            SetDlgItemTextA(d, IDC_LINE_WIDTH, "25");  // beyond the arrows' range, stored as typed
+            SetCheck(d, IDC_OUTER_OFF, false);
+            SetCheck(d, IDC_OUTER_ON, true);
+            SetCheck(d, IDC_ALT, false);
+            SetCheck(d, IDC_SHIFT, true);
+            SendDlgItemMessageA(d, IDC_KEY, WM_KEYDOWN, VK_F5, 0);
+            ChooseRow(d, 2);  // "二分割構図"
+            Press(d, IDC_LINE_COLOUR);
+        },
+        [](HWND chooser) {  // the colour chooser: red 0, green 128, blue 255
+            SetDlgItemTextA(chooser, COLOR_RED, "0");
+            SetDlgItemTextA(chooser, COLOR_GREEN, "128");
+            SetDlgItemTextA(chooser, COLOR_BLUE, "255");
+            Press(chooser, IDOK);
+        },
+        [&](HWND d) {
+            second = g_editor.swatch;
+            swatch = g_editor.colour;
+            Press(d, IDOK);
+        },
+    });
+    ASSERT_EQ(ran, 3u);
+    EXPECT_EQ(swatch, RGB(0, 128, 255));
+    EXPECT_NE(first, second);
+    EXPECT_EQ(GetObjectType(first), 0u);  // each brush is deleted when it is replaced
+    EXPECT_EQ(GetObjectType(second), 0u);
+    EXPECT_EQ(ReadTextFile(path),
+              "[SET]\r\nWidth=800\r\nHeight=640\r\nInitRule=4\r\nLineColor=16744448\r\nLineWidth=25\r\n"
+              "DivNumV=5\r\nDivNumH=-1\r\nDivWidthV=30\r\nDivWidthH=-1\r\nFitRange=70\r\nAspectV=16\r\n"
+              "AspectH=9\r\nTray=1\r\nHotkey=1652\r\nOuter=1\r\nExt=32768\r\n");  // Ctrl + Shift + F5
+}
+
+TEST_F(SettingsDialogTest, TheStartupListKeepsARuleItCannotShow) {
+    const struct { const char* rule; int choose; const char* shown; const char* stored; } cases[] = {
+        {"3", -1, "", "3"},                          // no row matches: kept as read
+        {"0", -1, "", "0"},
+        {"2147483652", -1, "前回の構図", "2147483648"},  // remember flag with a mask: the flag alone
+        {"0", 0, "", "2147483648"},                  // choosing "前回の構図"
+        {"2147483648", 10, "前回の構図", "64"},
+    };
+    for (const auto& c : cases) {
+        Prepare(std::string("InitRule=") + c.rule + "\r\n");
+        std::string shown;
+        RunSettingsDialog({[&](HWND d) {
+            shown = ItemText(d, IDC_STARTUP_GUIDE);
+            if (c.choose >= 0) ChooseRow(d, c.choose);
+            Press(d, IDOK);
+        }});
+        EXPECT_EQ(shown, c.shown) << c.rule;
+        char line[64];
+        GetPrivateProfileStringA("SET", "InitRule", "", line, sizeof line, path.c_str());
+        EXPECT_STREQ(line, c.stored) << c.rule;
+    }
+}
+
+TEST_F(SettingsDialogTest, TheKeyEditTakesKeyPressesButNotModifiersCharactersOrTheRightButton) {
+    Prepare("Hotkey=843\r\n");  // K
+    const struct { UINT msg; WPARAM wp; const char* shown; unsigned key; } cases[] = {
+        {WM_KEYDOWN, VK_SHIFT, "K", 'K'},   {WM_KEYDOWN, VK_CONTROL, "K", 'K'}, {WM_KEYDOWN, VK_MENU, "K", 'K'},
+        {WM_KEYDOWN, VK_LWIN, "K", 'K'},    {WM_KEYDOWN, VK_RWIN, "K", 'K'},    {WM_KEYDOWN, 'A', "A", 'A'},
+        {WM_CHAR, 'x', "A", 'A'},           {WM_RBUTTONDOWN, MK_RBUTTON, "A", 'A'},
+        {WM_KEYDOWN, VK_F10, "F10", VK_F10}, {WM_KEYDOWN, 0xBA, "\xBA", 0xBA},  // no name: its own character
+        {WM_KEYDOWN, VK_NUMPAD5, "Num(5)", VK_NUMPAD5},
+    };
+    std::vector<std::string> shown;
+    std::vector<unsigned> keys;
+    RunSettingsDialog({[&](HWND d) {
+        const HWND edit = GetDlgItem(d, IDC_KEY);
+        for (const auto& c : cases) {
+            EXPECT_EQ(SendMessageA(edit, c.msg, c.wp, 0), 0) << c.msg << " " << c.wp;
+            shown.push_back(Text(edit));
+            keys.push_back(g_editor.key);
+        }
+        // Keys arriving as system keys (with Alt, or F10) are the edit's own business.
+        SendMessageA(edit, WM_SYSKEYDOWN, 'Q', 0);
+        shown.push_back(Text(edit));
+        Press(d, IDOK);
+    }});
+    ASSERT_EQ(shown.size(), std::size(cases) + 1);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(shown[i], cases[i].shown) << i;
+        EXPECT_EQ(keys[i], cases[i].key) << i;
+    }
+    EXPECT_EQ(shown.back(), "Num(5)");
+    char line[64];
+    GetPrivateProfileStringA("SET", "Hotkey", "", line, sizeof line, path.c_str());
+    EXPECT_STREQ(line, "869");  // 0x300 + Num 5 (0x65)
+}
+
+namespace {
+int g_changedMessages = 0;
+LRESULT CALLBACK CountChanges(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == kSettingsChangedMessage) ++g_changedMessages;
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+}  // namespace
+
+TEST_F(SettingsDialogTest, OkTellsEveryGuideFrameOnceTheFileIsWritten) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = CountChanges;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kFrameClass;
+    RegisterClassA(&wc);
+    HWND frames[2];
+    for (HWND& f : frames) f = CreateWindowExA(0, kFrameClass, nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+    Prepare("Width=640\r\n");
+
+    g_changedMessages = 0;
+    RunSettingsDialog({[](HWND d) { Press(d, IDOK); }});
+    EXPECT_EQ(g_changedMessages, 2);  // one for each frame
+
+    // A file open in another program that lets nobody write: the warning, and no frame hears.
+    const std::string before = ReadTextFile(path);
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    g_changedMessages = 0;
+    std::string warning;
+    const size_t ran = RunSettingsDialog({
+        [](HWND d) {
+            SetDlgItemTextA(d, IDC_WIDTH, "900");
+            Press(d, IDOK);
+        },
+        [&](HWND box) {
+            warning = Text(box) + "|" + ItemText(box, 0xFFFF);
+            Press(box, IDOK);
+        },
+        [](HWND d) { Press(d, IDCANCEL); },
+    });
+    CloseHandle(held);
+    EXPECT_EQ(ran, 3u);
+    EXPECT_EQ(warning, "ペモカ|設定を書き込めませんでした。\n" + path);
+    EXPECT_EQ(g_changedMessages, 0);
+    EXPECT_EQ(ReadTextFile(path), before);
+    for (HWND f : frames) DestroyWindow(f);
+    UnregisterClassA(kFrameClass, wc.hInstance);  // the window-set tests register their own
+}
