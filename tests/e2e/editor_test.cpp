@@ -235,3 +235,23 @@ TEST(Editor, AnUnwritableFileIsReportedAndTheDialogStays) {
     EXPECT_EQ(ReadTextFile(path), before);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // so that the folder can go
 }
+
+TEST(Editor, TheOverlaysSettingsCommandStartsItFromTheOverlaysFolder) {
+    Overlay o;
+    ASSERT_TRUE(o.Start());
+    // Not there: nothing starts. The version box after it shows that the command was handled.
+    PostMessageA(o.frame, WM_COMMAND, 32789, 0);
+    PostMessageA(o.frame, WM_COMMAND, 32790, 0);
+    HWND box = o.WaitForWindow("ペモカ");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(FindWindowA("#32770", kDialogCaption), nullptr);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+
+    ASSERT_TRUE(CopyFileA((ProgramFolder() + "Quillet.exe").c_str(), (o.dir + "Quillet.exe").c_str(), FALSE));
+    PostMessageA(o.frame, WM_COMMAND, 32789, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = FindWindowA("#32770", kDialogCaption)) && IsWindowVisible(dialog); }));
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(o.Close());
+}
