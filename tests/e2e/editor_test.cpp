@@ -176,6 +176,24 @@ TEST(Editor, ASecondStartBringsTheOpenDialogForward) {
     EXPECT_FALSE(FileExists(dir.File("pemoka.ini")));
 }
 
+TEST(Editor, OfEditorsStartedAtOnceOneOpens) {
+    TempFolder dir;
+    Editor editors[] = {Editor(dir.path), Editor(dir.path), Editor(dir.path), Editor(dir.path)};
+    for (Editor& e : editors) ASSERT_TRUE(StartProgram(dir.path, "Quillet.exe", e.process));
+    Editor* open = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        size_t ended = 0;
+        open = nullptr;
+        for (Editor& e : editors) {
+            if (WaitForSingleObject(e.process.hProcess, 0) == WAIT_OBJECT_0) ++ended;
+            else if ((e.dialog = FindProcessWindow(e.process.dwProcessId, "#32770", kDialogCaption)) && IsWindowVisible(e.dialog)) open = &e;
+        }
+        return ended == std::size(editors) - 1 && open;
+    }));
+    open->Press(IDCANCEL);
+    ASSERT_TRUE(open->Exited());
+}
+
 TEST(Editor, OnlyAChangedHotKeyIsTriedAndAHeldOneIsRefused) {
     // Ctrl+Alt+K, held here as a running overlay would hold it.
     struct HeldHotKey {
