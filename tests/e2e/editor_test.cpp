@@ -114,17 +114,17 @@ TEST(Editor, OkWritesWhatWasEditedAndKeepsTheRest) {
 }
 
 TEST(Editor, RunningOverlaysRepaintInTheChosenColour) {
-    Overlay first, second;
-    ASSERT_TRUE(first.Start());
-    second.dir = first.dir;
-    ASSERT_TRUE(second.Start());
-    // Apart, and away from the dialog in the middle of the screen.
-    SetWindowPos(first.frame, nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(second.frame, nullptr, 40, 600, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ASSERT_TRUE(first.SettlesAt({40, 40, 240, 240}));
-    ASSERT_TRUE(second.SettlesAt({40, 600, 240, 800}));
-    ASSERT_TRUE(Shows(first, RGB(255, 0, 0)));
-    ASSERT_TRUE(Shows(second, RGB(255, 0, 0)));
+    // Five at once, apart, and away from the dialog in the middle of the screen.
+    const POINT kAt[] = {{40, 40}, {40, 600}, {1040, 40}, {1040, 600}, {40, 320}};
+    Overlay overlays[std::size(kAt)];
+    Overlay& first = overlays[0];
+    for (size_t i = 0; i < std::size(kAt); ++i) {
+        Overlay& o = overlays[i];
+        o.dir = first.dir;
+        ASSERT_TRUE(o.Start()) << i;
+        ASSERT_TRUE(o.MoveTo(kAt[i].x, kAt[i].y)) << i;
+        ASSERT_TRUE(Shows(o, RGB(255, 0, 0))) << i;
+    }
 
     Editor e(first.dir);
     ASSERT_TRUE(e.Start());
@@ -144,10 +144,10 @@ TEST(Editor, RunningOverlaysRepaintInTheChosenColour) {
     e.Press(IDOK);
     ASSERT_TRUE(e.Exited());
     EXPECT_EQ(IniValue(first.SettingsText(), "LineColor"), "40960");
-    EXPECT_TRUE(Shows(first, RGB(0, 160, 0)));
-    EXPECT_TRUE(Shows(second, RGB(0, 160, 0)));
-    ASSERT_TRUE(first.Close());
-    ASSERT_TRUE(second.Close());
+    for (Overlay& o : overlays) {
+        EXPECT_TRUE(Shows(o, RGB(0, 160, 0))) << o.process.dwProcessId;
+        ASSERT_TRUE(o.Close());
+    }
 }
 
 TEST(Editor, ASecondStartBringsTheOpenDialogForward) {
@@ -174,6 +174,24 @@ TEST(Editor, ASecondStartBringsTheOpenDialogForward) {
     open.Press(IDCANCEL);
     ASSERT_TRUE(open.Exited());
     EXPECT_FALSE(FileExists(dir.File("pemoka.ini")));
+}
+
+TEST(Editor, OfEditorsStartedAtOnceOneOpens) {
+    TempFolder dir;
+    Editor editors[] = {Editor(dir.path), Editor(dir.path), Editor(dir.path), Editor(dir.path)};
+    for (Editor& e : editors) ASSERT_TRUE(StartProgram(dir.path, "Quillet.exe", e.process));
+    Editor* open = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        size_t ended = 0;
+        open = nullptr;
+        for (Editor& e : editors) {
+            if (WaitForSingleObject(e.process.hProcess, 0) == WAIT_OBJECT_0) ++ended;
+            else if ((e.dialog = FindProcessWindow(e.process.dwProcessId, "#32770", kDialogCaption)) && IsWindowVisible(e.dialog)) open = &e;
+        }
+        return ended == std::size(editors) - 1 && open;
+    }));
+    open->Press(IDCANCEL);
+    ASSERT_TRUE(open->Exited());
 }
 
 TEST(Editor, OnlyAChangedHotKeyIsTriedAndAHeldOneIsRefused) {
