@@ -91,7 +91,7 @@ std::string FuzzedSettingsFile(unsigned index) {
     return text;
 }
 
-::testing::AssertionResult HoldsRecord(const std::string& path, const Settings& expected) {
+::testing::AssertionResult HoldsRecord(const std::string& path, const Settings* expected) {
     std::vector<char> section(64 * 1024);
     GetPrivateProfileSectionA("SET", section.data(), static_cast<DWORD>(section.size()), path.c_str());
     const char* entry = section.data();
@@ -105,9 +105,12 @@ std::string FuzzedSettingsFile(unsigned index) {
                              value.size() <= 11 &&
                              value.find_first_not_of("0123456789", digitsFrom) == std::string::npos &&
                              (value[digitsFrom] != '0' || value.size() == digitsFrom + 1);
-        const long long want = key.isUnsigned ? static_cast<long long>(static_cast<uint32_t>(expected.*key.value))
-                                               : expected.*key.value;
-        if (!decimal || std::strtoll(value.c_str(), nullptr, 10) != want)
+        const long long read = std::strtoll(value.c_str(), nullptr, 10);
+        const long long want = !expected      ? read
+                               : key.isUnsigned ? static_cast<long long>(static_cast<uint32_t>(expected->*key.value))
+                                              : expected->*key.value;
+        const bool inRange = key.isUnsigned ? read <= 0xFFFFFFFFll : read >= INT32_MIN && read <= INT32_MAX;
+        if (!decimal || !inRange || read != want)
             return ::testing::AssertionFailure() << "\"" << line << "\" where " << key.name << " is " << want;
     }
     return ::testing::AssertionSuccess();

@@ -48,7 +48,7 @@ TEST(SettingsFuzz, EveryFileLoadsPaintsAndWritesSixteenNumbers) {
         EXPECT_TRUE(PaintsEveryGuide(d, d.w, d.h)) << "file " << i;
         // The write replaces the section in the file as it was found.
         ASSERT_EQ(SaveSettingsTo(path.c_str(), g_settings), 1) << "file " << i;
-        EXPECT_TRUE(HoldsRecord(path, g_settings)) << "file " << i;
+        EXPECT_TRUE(HoldsRecord(path, &g_settings)) << "file " << i;
         Settings back{};
         LoadSettingsFrom(path.c_str(), back);
         EXPECT_EQ(std::memcmp(&back, &g_settings, sizeof back), 0) << "file " << i;
