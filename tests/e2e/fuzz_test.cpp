@@ -7,6 +7,7 @@
 
 #include "../win/settings_fuzz.h"
 #include "overlay_harness.h"
+#include <psapi.h>
 #include "settings/shared_names.h"
 
 namespace {
@@ -85,6 +86,10 @@ TEST(Fuzz, AbsurdSizesAndCounts) {
         ASSERT_TRUE(o.Start(Ini(lines)));
         EXPECT_TRUE(PaintsEveryGuide(o, IDOK));
         EXPECT_TRUE(Handled(o.frame, WM_COMMAND, 32771));  // the fit
+        // Nothing is sized by the frame but what the system draws into: no growth with it.
+        PROCESS_MEMORY_COUNTERS memory{};
+        ASSERT_TRUE(GetProcessMemoryInfo(o.process.hProcess, &memory, sizeof memory));
+        EXPECT_LT(memory.PeakPagefileUsage, 64u << 20);
         if (size == sizes[std::size(sizes) - 1] && sizeof(void*) == 4) {
             // The largest frame the system makes, far beyond the screen: a snapshot of 4 GB is
             // more than a 32-bit process can have, so no bitmap is written.
