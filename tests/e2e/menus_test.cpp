@@ -12,7 +12,9 @@ constexpr UINT kTrayMessage = 0x8000, kIconId = 1000;
 // Opens the context menu with a real right click inside the frame; the open menu's window.
 HWND RightClickMenu(const Overlay& o) {
     const RECT f = o.FrameRect();
-    if (!PointerTo(f.left + 30, f.top + 30) || !RightButton(true) || !RightButton(false)) return nullptr;
+    if (!PointerTo(f.left + 30, f.top + 30) || !PointerOver(o.back, o.frame) || !RightButton(true) ||
+        !RightButton(false))
+        return nullptr;
     HWND menu = nullptr;
     WaitUntil([&] { return (menu = FindProcessWindow(o.process.dwProcessId, "#32768")) && IsWindowVisible(menu); });
     return menu;

@@ -296,8 +296,11 @@ namespace {
 std::string XWindow(HWND w) { return std::to_string(reinterpret_cast<UINT_PTR>(GetPropA(w, "__wine_x11_whole_window"))); }
 }  // namespace
 
-bool PointerOver(HWND window) {
-    return WaitUntil([&] { return AskAgent("under") == XWindow(window); });
+bool PointerOver(HWND window, HWND alsoFine) {
+    return WaitUntil([&] {
+        const std::string under = AskAgent("under");
+        return under == XWindow(window) || (alsoFine && under == XWindow(alsoFine));
+    });
 }
 
 bool FocusOn(HWND window, HWND alsoFine) {

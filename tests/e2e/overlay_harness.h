@@ -90,7 +90,7 @@ bool Tap(WORD virtualKey);  // press and release
 bool SameRect(const RECT& a, const RECT& b);
 // Waits until the X server has the window under the pointer, so that a button goes to it: a
 // window that the system shows may reach the screen a little later.
-bool PointerOver(HWND window);
+bool PointerOver(HWND window, HWND alsoFine = nullptr);
 // Brings a top-level window to the foreground and waits until the X server gives it the
 // keyboard; alsoFine, when given, may take the keyboard instead.
 bool FocusOn(HWND window, HWND alsoFine = nullptr);

@@ -1,0 +1,110 @@
+// The real programs on made-up settings files and on absurd sizes: each comes up, paints every
+// guide, and goes as it should.
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <string>
+
+#include "../win/settings_fuzz.h"
+#include "overlay_harness.h"
+#include <psapi.h>
+#include "settings/shared_names.h"
+
+namespace {
+constexpr unsigned kProgramRuns = 20;  // of the generated files, evenly spread
+unsigned FileOfRun(unsigned run) { return run * (kFuzzedFileCount / kProgramRuns); }
+
+bool Handled(HWND hwnd, UINT msg, WPARAM wp) {
+    DWORD_PTR result;
+    return SendMessageTimeoutA(hwnd, msg, wp, 0, SMTO_NORMAL, kWaitMs, &result) != 0;
+}
+
+// Chooses every guide as the menu does, answering the division dialogs with the button given,
+// and waits until each has been painted.
+::testing::AssertionResult PaintsEveryGuide(const Overlay& o, int answer) {
+    for (const GuideName& g : kGuideNames) {
+        if (g.mask == 0x80 || g.mask == 0x100) {
+            PostMessageA(o.frame, WM_COMMAND, g.mask, 0);
+            const HWND dialog = o.WaitForWindow(g.mask == 0x80 ? "等分割数の設定" : "等分割幅の設定");
+            if (!dialog) return ::testing::AssertionFailure() << "no dialog for guide " << g.mask;
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
+            if (!WaitUntil([&] { return !IsWindow(dialog); }))
+                return ::testing::AssertionFailure() << "the dialog of guide " << g.mask << " stays";
+        } else if (!Handled(o.frame, WM_COMMAND, g.mask)) {
+            return ::testing::AssertionFailure() << "no answer to guide " << g.mask;
+        }
+        if (!WaitUntil([&] { return !GetUpdateRect(o.frame, nullptr, FALSE) && Handled(o.frame, WM_NULL, 0); }))
+            return ::testing::AssertionFailure() << "guide " << g.mask << " not painted";
+    }
+    return ::testing::AssertionSuccess();
+}
+}  // namespace
+
+TEST(Fuzz, TheOverlayComesUpPaintsAndClosesOnMadeUpFiles) {
+    for (unsigned run = 0; run < kProgramRuns; ++run) {
+        SCOPED_TRACE("file " + std::to_string(FileOfRun(run)));
+        Overlay o;
+        ASSERT_TRUE(o.Start(FuzzedSettingsFile(FileOfRun(run))));
+        EXPECT_TRUE(PaintsEveryGuide(o, run % 2 ? IDOK : IDCANCEL));
+        ASSERT_TRUE(o.Close());
+        EXPECT_TRUE(HoldsRecord(o.SettingsPath()));
+    }
+}
+
+TEST(Fuzz, CancelInTheEditorLeavesMadeUpFilesAsTheyWere) {
+    TempFolder dir;
+    const std::string path = dir.File("pemoka.ini");
+    for (unsigned run = 0; run < kProgramRuns; ++run) {
+        SCOPED_TRACE("file " + std::to_string(FileOfRun(run)));
+        const std::string text = FuzzedSettingsFile(FileOfRun(run));
+        WriteTextFile(path, text);
+        PROCESS_INFORMATION editor{};
+        ASSERT_TRUE(StartProgram(dir.path, "Quillet.exe", editor));
+        HWND dialog = nullptr;
+        EXPECT_TRUE(WaitUntil([&] {
+            dialog = FindProcessWindow(editor.dwProcessId, "#32770");
+            return dialog && IsWindowVisible(dialog);
+        }));
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        EXPECT_TRUE(WaitForProcessExit(editor));
+        EndProcess(editor);
+        EXPECT_TRUE(ReadTextFile(path) == text);
+    }
+}
+
+// Sizes far beyond what the editor allows, with the densest divisions, the widest line and the
+// deepest fit search: the overlay still comes up, paints, fits, captures and closes.
+TEST(Fuzz, AbsurdSizesAndCounts) {
+    const char* const sizes[] = {"0", "1", "39", "40", "5000", "32767", "2147483647"};
+    for (const char* size : sizes) {
+        SCOPED_TRACE(std::string("size ") + size);
+        Overlay o;
+        const std::string lines = std::string("Width=") + size + "\r\nHeight=" + size +
+                                  "\r\nLineWidth=1000\r\nDivNumV=2147483647\r\nDivNumH=2147483647\r\n"
+                                  "DivWidthV=1\r\nDivWidthH=1\r\nFitRange=2147483647\r\n";
+        ASSERT_TRUE(o.Start(Ini(lines)));
+        EXPECT_TRUE(PaintsEveryGuide(o, IDOK));
+        EXPECT_TRUE(Handled(o.frame, WM_COMMAND, 32771));  // the fit
+        // Nothing is sized by the frame but what the system draws into: no growth with it.
+        PROCESS_MEMORY_COUNTERS memory{};
+        ASSERT_TRUE(GetProcessMemoryInfo(o.process.hProcess, &memory, sizeof memory));
+        EXPECT_LT(memory.PeakPagefileUsage, 64u << 20);
+        if (size == sizes[std::size(sizes) - 1] && sizeof(void*) == 4) {
+            // The largest frame the system makes, far beyond the screen: a snapshot of 4 GB is
+            // more than a 32-bit process can have, so no bitmap is written.
+            const RECT f = o.FrameRect();
+            EXPECT_GT(f.right - f.left, 4 * GetSystemMetrics(SM_CXSCREEN));
+            PostMessageA(o.frame, WM_COMMAND, 32772, 0);
+            const HWND dialog = o.WaitForWindow("キャプチャーの保存");
+            ASSERT_NE(dialog, nullptr);
+            for (int box : {0x47C, 0x480}) SetDlgItemTextA(dialog, box, "shot");
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(o.frame) && IsWindowVisible(o.back); }));
+            EXPECT_TRUE(Handled(o.frame, WM_NULL, 0));
+            EXPECT_FALSE(FileExists(o.dir + "shot.bmp"));
+        }
+        ASSERT_TRUE(o.Close());
+        EXPECT_TRUE(HoldsRecord(o.SettingsPath()));
+    }
+}
