@@ -17,10 +17,14 @@ HWND RightClickMenu(const Overlay& o) {
         return nullptr;
     HWND menu = nullptr;
     WaitUntil([&] { return (menu = FindProcessWindow(o.process.dwProcessId, "#32768")) && IsWindowVisible(menu); });
+    // The menu opens right of and below the pointer; up and left of it no item lies under the
+    // pointer to take the selection from the keys.
+    if (menu && !PointerTo(f.left + 10, f.top + 10)) return nullptr;
     return menu;
 }
 
-// Keys for the menu loop, which takes them from its thread's queue wherever the keyboard focus is.
+// Keys for the menu loop, which takes them from its thread's queue wherever the keyboard focus
+// is. Home and End select the first and last item whatever was selected before.
 void MenuKeys(HWND menu, std::initializer_list<std::pair<WORD, int>> keys) {
     for (auto [key, times] : keys)
         for (int i = 0; i < times; ++i) PostMessageA(menu, WM_KEYDOWN, key, 0);
@@ -59,13 +63,13 @@ TEST(ContextMenu, ARightClickOffersTheGuidesAndTheRatios) {
     ASSERT_TRUE(o.Focus());
     HWND menu = RightClickMenu(o);
     ASSERT_NE(menu, nullptr);
-    MenuKeys(menu, {{VK_DOWN, 7}, {VK_RETURN, 1}});  // the seventh guide, "対角線"
+    MenuKeys(menu, {{VK_HOME, 1}, {VK_DOWN, 6}, {VK_RETURN, 1}});  // the seventh guide, "対角線"
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(menu); }));
 
     menu = RightClickMenu(o);
     ASSERT_NE(menu, nullptr);
-    // Past nine guides and "フィット" to "アスペクト比", into it, and down to "4:3".
-    MenuKeys(menu, {{VK_DOWN, 11}, {VK_RIGHT, 1}, {VK_DOWN, 1}, {VK_RETURN, 1}});
+    // Up from "終了" past the border item to "アスペクト比", into it, and down to "4:3".
+    MenuKeys(menu, {{VK_END, 1}, {VK_UP, 2}, {VK_RIGHT, 1}, {VK_DOWN, 1}, {VK_RETURN, 1}});
     EXPECT_TRUE(o.SettlesAt({f.left, f.top, f.right, f.top + (f.right - f.left) * 3 / 4}));
     ASSERT_TRUE(o.Close());
     EXPECT_EQ(IniValue(o.SettingsText(), "InitRule"), "2147483650");  // 0x80000002: the diagonals
@@ -146,7 +150,7 @@ TEST(Tray, TheTrayMenuOpensFromTheIcon) {
     PostMessageA(o.frame, kTrayMessage, kIconId, WM_RBUTTONUP);
     HWND menu = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (menu = FindProcessWindow(o.process.dwProcessId, "#32768")) && IsWindowVisible(menu); }));
-    MenuKeys(menu, {{VK_DOWN, 1}, {VK_RETURN, 1}});  // "表示"
+    MenuKeys(menu, {{VK_HOME, 1}, {VK_RETURN, 1}});  // "表示"
     EXPECT_TRUE(Shown(o));
     EXPECT_TRUE(WaitUntil([&] { return !HasTrayIcon(o.frame); }));
     ASSERT_TRUE(o.Close());
