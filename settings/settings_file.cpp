@@ -24,21 +24,23 @@ char* CutToFolder(char* path) {
     return path;
 }
 
-int ComposeSettingsPath(const char* exePath, char* out) {
+int ComposeProgramPath(const char* exePath, const char* name, char* out) {
     out[0] = '\0';
     char folder[MAX_PATH];
     size_t len = std::strlen(exePath);
     if (len >= sizeof folder) return 0;
     std::memcpy(folder, exePath, len + 1);
     CutToFolder(folder);
-    size_t folderLen = std::strlen(folder);
-    if (folderLen + sizeof kFileName > MAX_PATH) return 0;
+    const size_t folderLen = std::strlen(folder), nameLen = std::strlen(name);
+    if (folderLen + nameLen + 1 > MAX_PATH) return 0;
     std::memcpy(out, folder, folderLen);
-    std::memcpy(out + folderLen, kFileName, sizeof kFileName);
+    std::memcpy(out + folderLen, name, nameLen + 1);
     return 1;
 }
 
-int SettingsFilePath(char* out) {
+int ComposeSettingsPath(const char* exePath, char* out) { return ComposeProgramPath(exePath, kFileName, out); }
+
+int ProgramFilePath(const char* name, char* out) {
     char exePath[MAX_PATH];
     DWORD n = GetModuleFileNameA(nullptr, exePath, kExePathMax);
     // A full buffer means the path was cut short: its folder would be the wrong one.
@@ -46,8 +48,10 @@ int SettingsFilePath(char* out) {
         out[0] = '\0';
         return 0;
     }
-    return ComposeSettingsPath(exePath, out);
+    return ComposeProgramPath(exePath, name, out);
 }
+
+int SettingsFilePath(char* out) { return ProgramFilePath(kFileName, out); }
 
 int LoadSettingsFrom(const char* path, Settings& s) {
     s = DefaultSettings();

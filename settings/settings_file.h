@@ -13,6 +13,12 @@ char* CutToFolder(char* path);
 // would not fit in MAX_PATH - 1 bytes; out is then empty.
 int ComposeSettingsPath(const char* exePath, char* out);
 
+// Folder of exePath plus name into out (MAX_PATH bytes). Returns 0 when the result would not fit
+// in MAX_PATH - 1 bytes; out is then empty.
+int ComposeProgramPath(const char* exePath, const char* name, char* out);
+// The same for the running executable, whose path must be had whole; "" gives its folder.
+int ProgramFilePath(const char* name, char* out);
+
 // The settings file path of the running executable, or 0 when it cannot be had.
 int SettingsFilePath(char* out);
 

@@ -4,7 +4,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <cstring>
 
 #include "../../settings/settings_file.h"
 #include "../guides/division_dialogs.h"
@@ -69,14 +68,9 @@ void ToggleFrameBorder() {
 void ToggleBackPane() { ShowWindow(g_windows.back, IsWindowVisible(g_windows.back) ? SW_HIDE : SW_SHOW); }
 
 void LaunchSettingsEditor() {
-    constexpr char kEditor[] = "Quillet.exe";
-    char path[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
     // A cut module path, or a folder with no room for the name, starts nothing.
-    if (n == 0 || n >= sizeof path || !CutToFolder(path)) return;
-    if (std::strlen(path) + sizeof kEditor > sizeof path) return;
-    std::strcat(path, kEditor);
-    ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+    char path[MAX_PATH];
+    if (ProgramFilePath("Quillet.exe", path)) ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void ShowVersionBox() {

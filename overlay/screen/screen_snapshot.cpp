@@ -76,8 +76,7 @@ void CaptureFrameArea() {
     HideWindowSet();
 
     char folder[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, folder, MAX_PATH);
-    const bool haveFolder = n > 0 && n < MAX_PATH && CutToFolder(folder);
+    const bool haveFolder = ProgramFilePath("", folder) != 0;
     char path[MAX_PATH] = "";
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
