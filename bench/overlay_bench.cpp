@@ -1,12 +1,17 @@
-// Benchmarks of what users feel, each as a ratio against a baseline measured in the same run:
-// - painting each guide on a large frame, against erasing that frame (which every paint does);
+// Benchmarks of what users feel, printed as one table of ratios against baselines measured in
+// the same run:
+// - start-up and working set, against a minimal program that shows the same window;
+// - painting each guide on a 3840 x 2160 frame, against erasing that frame (which every paint
+//   does); the goal there is also a paint within one frame of a 60 Hz screen;
 // - drag steps (the two-window move and a live resize step), against a bare SetWindowPos;
 // - the capture's bitmap file of a 1920 x 1080 frame, against one WriteFile of as many bytes;
 // - timer wake-ups of the idle window set (the grip dormant), against none.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
+#include "bench_table.h"
 #include "overlay/guides/guide_table.h"
 #include "overlay/guides/paint_guides.h"
 #include "overlay/screen/screen_snapshot.h"
@@ -14,29 +19,11 @@
 #include "overlay/windows/frame_geometry.h"
 #include "overlay/windows/window_set.h"
 
+void StartupBench();
+
 namespace {
-double Now() {
-    LARGE_INTEGER f, t;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-// Seconds per call of body, over enough calls to take about a quarter of a second.
-template <typename Body>
-double PerCall(Body body) {
-    int calls = 1;
-    for (;;) {
-        const double start = Now();
-        for (int i = 0; i < calls; ++i) body(i);
-        const double took = Now() - start;
-        if (took > 0.25 || calls >= (1 << 24)) return took / calls;
-        calls *= 2;
-    }
-}
-
 void PaintBench() {
-    constexpr int kW = 2400, kH = 1600;
+    constexpr int kW = 3840, kH = 2160;
     BITMAPINFO bi{};
     bi.bmiHeader = {sizeof bi.bmiHeader, kW, -kH, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     HDC dc = CreateCompatibleDC(nullptr);
@@ -45,21 +32,32 @@ void PaintBench() {
     HGDIOBJ old = SelectObject(dc, bitmap);
     HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     const RECT all{0, 0, kW, kH};
-
-    g_settings = DefaultSettings();
-    g_settings.DivNumV = g_settings.DivNumH = 12;
-    g_settings.DivWidthV = g_settings.DivWidthH = 40;
     const double erase = PerCall([&](int) { FillRect(dc, &all, white); });
-    std::printf("paint on %d x %d, against erasing it (%.1f us)\n", kW, kH, erase * 1e6);
-    for (const GuideEntry& entry : kGuideTable) {
-        g_guides = {entry.mask, 0};
+
+    static const char* const kNames[kGuideCount] = {"thirds",         "halves",          "vertical half",
+                                                    "horizontal half", "12 x 12 divisions", "divisions 40 apart",
+                                                    "diagonals",      "golden section",  "rabatment",
+                                                    "railman ratio"};
+    struct Case {
+        const char* name;
+        uint32_t mask;
+        int count, spacing;
+    };
+    Case cases[kGuideCount + 2];
+    for (int i = 0; i < kGuideCount; ++i) cases[i] = {kNames[i], kGuideTable[i].mask, 12, 40};
+    cases[kGuideCount] = {"2147483647 x 2147483647 divisions", kCountDivisionsMask, 2147483647, 40};
+    cases[kGuideCount + 1] = {"divisions 1 apart", kWidthDivisionsMask, 12, 1};
+    for (const Case& c : cases) {
+        g_settings = DefaultSettings();
+        g_settings.DivNumV = g_settings.DivNumH = c.count;
+        g_settings.DivWidthV = g_settings.DivWidthH = c.spacing;
+        g_guides = {c.mask, 0};
         const double paint = PerCall([&](int) { PaintGuides(dc, kW, kH); });
-        std::printf("  mask 0x%03x  %6.2f\n", static_cast<unsigned>(entry.mask), paint / erase);
+        char measure[64], goal[32];
+        std::snprintf(measure, sizeof measure, "paint: %s", c.name);
+        std::snprintf(goal, sizeof goal, "< 1/60 s: %s", paint < 1.0 / 60 ? "yes" : "NO");
+        TableRow(measure, "erasing 3840 x 2160", erase * 1e3, "ms", paint / erase, goal);
     }
-    g_settings.DivNumV = g_settings.DivNumH = 2147483647;  // one line a pixel, at most
-    g_guides = {0x80, 0};
-    const double dense = PerCall([&](int) { PaintGuides(dc, kW, kH); });
-    std::printf("  count 2147483647  %6.2f\n", dense / erase);
 
     SelectObject(dc, old);
     DeleteObject(bitmap);
@@ -85,9 +83,8 @@ void DragBench() {
         ResizeFrameStep(i & 1 ? 1 : -1, 0, kEdgeRight, 1);
     });
     g_windows.frameSync = 0;
-    std::printf("drag steps, against a bare SetWindowPos (%.1f us)\n", bare * 1e6);
-    std::printf("  two-window move    %6.2f\n", move / bare);
-    std::printf("  live resize step   %6.2f\n", resize / bare);
+    TableRow("drag: two-window move step", "bare SetWindowPos", bare * 1e6, "us", move / bare, "");
+    TableRow("drag: live resize step", "bare SetWindowPos", bare * 1e6, "us", resize / bare, "");
     DestroyWindow(plain);
 
     // Idle: every message that arrives in three seconds, timers counted apart.
@@ -102,8 +99,9 @@ void DragBench() {
             DispatchMessageA(&msg);
         }
     }
-    std::printf("idle window set for 3 s, against none\n  timer wake-ups     %6d\n  messages           %6d\n", timers,
-                messages);
+    std::printf("| %-40s | %-28s | %12s | %8d | %-14s |\n", "idle 3 s: timer wake-ups", "none", "0", timers, "0");
+    std::printf("| %-40s | %-28s | %12s | %8d | %-14s |\n", "idle 3 s: messages of any kind", "none", "0", messages,
+                "");
     DestroyWindow(g_windows.frame);
     DestroyWindow(g_windows.back);
 }
@@ -125,18 +123,26 @@ void CaptureWriteBench() {
         CloseHandle(f);
     });
     const double capture = PerCall([&](int) { WriteBitmapFile(path, kW, kH); });
-    std::printf("bitmap file of %d x %d, against one WriteFile of its %lu bytes (%.1f ms)\n", kW, kH,
-                static_cast<unsigned long>(bytes), bare * 1e3);
-    std::printf("  WriteBitmapFile    %6.2f\n", capture / bare);
+    TableRow("capture: bitmap file of 1920 x 1080", "one WriteFile of its bytes", bare * 1e3, "ms", capture / bare,
+             "");
     GlobalFree(block);
     ReleaseScreenSnapshot();
     DeleteFileA(path);
 }
 }  // namespace
 
-int main() {
-    PaintBench();
-    DragBench();
-    CaptureWriteBench();
+// With arguments, only the parts named: startup, paint, drag, capture.
+int main(int argc, char** argv) {
+    const auto wanted = [&](const char* part) {
+        if (argc < 2) return true;
+        for (int i = 1; i < argc; ++i)
+            if (std::strcmp(argv[i], part) == 0) return true;
+        return false;
+    };
+    TableHead();
+    if (wanted("startup")) StartupBench();
+    if (wanted("paint")) PaintBench();
+    if (wanted("drag")) DragBench();
+    if (wanted("capture")) CaptureWriteBench();
     return 0;
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under Wine on a private display; prints ratios.
+# bench.sh [startup|paint|drag|capture ...]: only the parts named.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/setup.sh"
@@ -10,4 +11,4 @@ source "$here/scripts/session.sh"
 trap stop_session EXIT
 start_display
 start_wine
-"$PEMOKA_WINE" "$PEMOKA_TREE/bin/overlay_bench.exe"
+"$PEMOKA_WINE" "$PEMOKA_TREE/bin/overlay_bench.exe" "$@"

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "guide_table.h"
+#include "line_runs.h"
 
 namespace {
 // A hand-edited LineWidth may be absurd. A pen wider than twice the frame already covers all
@@ -35,5 +36,13 @@ void PaintGuides(HDC dc, int w, int h) {
                                LineTo(to, s.x1, s.y1);
                            },
                            dc};
-    CollectGuideSegments(g_guides.activeMask, GuideView{w, h, g_guides.variant, g_settings}, draw);
+    // The inside of a run of dense lines, filled in the line colour.
+    LineRun run{w, h, draw, [](void* target, const Block& b) {
+                    const RECT r{b.left, b.top, b.right, b.bottom};
+                    HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(g_settings.LineColor));
+                    if (brush) FillRect(static_cast<HDC>(target), &r, brush);
+                    if (brush) DeleteObject(brush);
+                }};
+    CollectGuideSegments(g_guides.activeMask, GuideView{w, h, g_guides.variant, g_settings}, IntoRun(run));
+    EndRun(run);
 }

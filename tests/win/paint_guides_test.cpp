@@ -7,6 +7,7 @@
 #include "dib.h"
 #include "overlay/guides/guide_table.h"
 #include "overlay/guides/paint_guides.h"
+#include "tests/unit/segment_list.h"
 
 namespace {
 constexpr COLORREF kRed = RGB(255, 0, 0);
@@ -103,4 +104,38 @@ TEST_F(PaintGuidesTest, NothingForAMaskMatchingNoRow) {
     Dib d(200, 200);
     Paint(d, 0x400, 0);
     for (int y = 0; y < 200; y += 7) EXPECT_TRUE(PaintedColumns(d, y).empty());
+}
+
+// The paint gathers dense lines into blocks; the pixels must stay those of every segment drawn
+// with its own move-to and line-to, whatever the pen, the guide, the density and the shape.
+TEST_F(PaintGuidesTest, PixelsEqualEverySegmentDrawnAlone) {
+    const struct { int count, spacing; } densities[] = {{12, 40}, {2147483647, 1}, {60, 2}, {95, 3}};
+    const struct { int w, h; } sizes[] = {{97, 61}, {61, 97}, {1, 1}, {3, 40}};
+    g_settings.LineColor = RGB(10, 200, 30);
+    for (int width = 1; width <= 10; ++width) {
+        g_settings.LineWidth = width;
+        for (const auto& density : densities) {
+            g_settings.DivNumV = g_settings.DivNumH = density.count;
+            g_settings.DivWidthV = g_settings.DivWidthH = density.spacing;
+            for (const auto& size : sizes) {
+                for (uint32_t mask = 1; mask <= 0x200; mask <<= 1) {
+                    Dib painted(size.w, size.h), alone(size.w, size.h);
+                    Paint(painted, mask, 0);
+                    HPEN pen = CreatePen(PS_SOLID, width, g_settings.LineColor);
+                    HGDIOBJ old = SelectObject(alone.dc, pen);
+                    SegmentList segments;
+                    CollectGuideSegments(mask, GuideView{size.w, size.h, 0, g_settings}, Into(segments));
+                    for (const Segment& s : segments) {
+                        MoveToEx(alone.dc, s.x0, s.y0, nullptr);
+                        LineTo(alone.dc, s.x1, s.y1);
+                    }
+                    DeleteObject(SelectObject(alone.dc, old));
+                    GdiFlush();
+                    ASSERT_TRUE(std::equal(painted.bits, painted.bits + size.w * size.h, alone.bits))
+                        << "width " << width << " mask " << mask << " count " << density.count << " spacing "
+                        << density.spacing << " size " << size.w << " x " << size.h;
+                }
+            }
+        }
+    }
 }
