@@ -13,6 +13,7 @@
 #include "../screen/aspect_ratio.h"
 #include "../screen/custom_ratio_dialog.h"
 #include "../screen/screen_snapshot.h"
+#include "../windows/system_function.h"
 #include "../windows/window_set.h"
 #include "command_ids.h"
 #include "pemoka_version.h"
@@ -28,7 +29,8 @@ constexpr DWORD kScreenPause = 500;
 INT_PTR RunModalDialog(int templateId, DLGPROC proc) {
     // The up-down controls of the dialogs need their class registered.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&controls);
+    if (auto* init = SystemFunction<decltype(InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx"))
+        init(&controls);
     return DialogBoxParamA(g_windows.instance, MAKEINTRESOURCEA(templateId), g_windows.frame, proc, 0);
 }
 
@@ -70,7 +72,8 @@ void ToggleBackPane() { ShowWindow(g_windows.back, IsWindowVisible(g_windows.bac
 void LaunchSettingsEditor() {
     // A cut module path, or a folder with no room for the name, starts nothing.
     char path[MAX_PATH];
-    if (ProgramFilePath("Quillet.exe", path)) ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+    auto* start = SystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    if (start && ProgramFilePath("Quillet.exe", path)) start(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void ShowVersionBox() {

@@ -2,6 +2,7 @@
 
 #include "../../settings/settings_record.h"
 #include "../resources/resource.h"
+#include "../windows/system_function.h"
 #include "../windows/window_set.h"
 #include "popup_menus.h"
 
@@ -36,7 +37,8 @@ void SetTrayIcon(const char* tip, HICON icon, DWORD action) {
     data.uCallbackMessage = kTrayMessage;
     data.hIcon = icon;
     if (tip) lstrcpynA(data.szTip, tip, sizeof data.szTip);
-    Shell_NotifyIconA(action, &data);
+    if (auto* notify = SystemFunction<decltype(Shell_NotifyIconA)>("shell32.dll", "Shell_NotifyIconA"))
+        notify(action, &data);
 }
 
 void HideToTray() {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "../../settings/settings_file.h"
+#include "../windows/system_function.h"
 #include "../windows/window_set.h"
 #include "bitmap_file.h"
 #include "content_edge.h"
@@ -88,7 +89,8 @@ void CaptureFrameArea() {
     dialog.lpstrTitle = "キャプチャーの保存";
     dialog.Flags = OFN_OVERWRITEPROMPT;
     dialog.lpstrDefExt = "bmp";
-    if (GetSaveFileNameA(&dialog) == TRUE) WriteBitmapFile(path, w, h);
+    auto* ask = SystemFunction<decltype(GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+    if (ask && ask(&dialog) == TRUE) WriteBitmapFile(path, w, h);
 
     ReleaseDC(desktop, screen);
     ReleaseScreenSnapshot();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "overlay/menus/popup_menus.h"
+#include "overlay/windows/system_function.h"
 
 namespace {
 struct MenuItem {
@@ -73,4 +74,16 @@ TEST(Menus, TrayMenu) {
                                      {"終了", 32769}, {"-", 0},         {"キャンセル", 32770}};
     EXPECT_EQ(ReadMenu(menu), want);
     DestroyMenu(menu);
+}
+
+// The tray, the save dialog, the dialogs' controls and the editor's start find their functions
+// in the system folder at first use; what is not there gives null, never a wrong function.
+TEST(Menus, SystemFunctionsAreFoundInTheSystemFolderOnly) {
+    auto* notify = SystemFunction<decltype(Shell_NotifyIconA)>("shell32.dll", "Shell_NotifyIconA");
+    ASSERT_NE(notify, nullptr);
+    EXPECT_EQ(reinterpret_cast<void*>(notify),
+              reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("shell32.dll"), "Shell_NotifyIconA")));
+    EXPECT_EQ((SystemFunction<decltype(Shell_NotifyIconA)>("shell32.dll", "NoSuchFunction")), nullptr);
+    EXPECT_EQ((SystemFunction<decltype(Shell_NotifyIconA)>("pemoka-no-such.dll", "Shell_NotifyIconA")), nullptr);
+    EXPECT_EQ((SystemFunction<decltype(Shell_NotifyIconA)>(std::string(300, 'a').c_str(), "X")), nullptr);
 }
