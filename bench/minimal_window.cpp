@@ -3,7 +3,8 @@
 #include <windows.h>
 
 namespace {
-constexpr int kSide = 200;  // the overlay's default client size
+constexpr int kSide = 200;  // the overlay's default size, its border included
+constexpr int kThird = 66;  // where its first guide line lies in the client
 
 LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
@@ -12,8 +13,8 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             HDC dc = BeginPaint(hwnd, &ps);
             HPEN pen = CreatePen(PS_SOLID, 2, RGB(255, 0, 0));
             HGDIOBJ old = SelectObject(dc, pen);
-            MoveToEx(dc, kSide / 3, 0, nullptr);
-            LineTo(dc, kSide / 3, kSide);
+            MoveToEx(dc, kThird, 0, nullptr);
+            LineTo(dc, kThird, kSide);
             SelectObject(dc, old);
             DeleteObject(pen);
             EndPaint(hwnd, &ps);
@@ -32,12 +33,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = "pemoka_bench_minimal";
     RegisterClassA(&wc);
-    RECT r{0, 0, kSide, kSide};
-    AdjustWindowRectEx(&r, WS_POPUP | WS_BORDER, FALSE, WS_EX_LAYERED | WS_EX_TOPMOST);
-    const int w = r.right - r.left, h = r.bottom - r.top;
     HWND hwnd = CreateWindowExA(WS_EX_LAYERED | WS_EX_TOPMOST, wc.lpszClassName, nullptr, WS_POPUP | WS_BORDER,
-                                (GetSystemMetrics(SM_CXSCREEN) - w) / 2, (GetSystemMetrics(SM_CYSCREEN) - h) / 2, w,
-                                h, nullptr, nullptr, instance, nullptr);
+                                (GetSystemMetrics(SM_CXSCREEN) - kSide) / 2, (GetSystemMetrics(SM_CYSCREEN) - kSide) / 2,
+                                kSide, kSide, nullptr, nullptr, instance, nullptr);
     SetLayeredWindowAttributes(hwnd, RGB(255, 255, 255), 0, LWA_COLORKEY);
     ShowWindow(hwnd, SW_SHOW);
     MSG msg;
