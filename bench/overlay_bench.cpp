@@ -81,29 +81,28 @@ void DragBench() {
     CentreWindowSet(SW_SHOWNOACTIVATE);
     HWND plain = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 100, 100, 400, 300, nullptr,
                                  nullptr, g_windows.instance, nullptr);
-    // The X server's pace drifts during a run: the three are taken in turns, and the median
-    // of the rounds' ratios is what counts.
-    std::vector<double> bares, moves, resizes;
-    for (int round = 0; round < 7; ++round) {
-        const double bare = PerCall([&](int i) {
-            SetWindowPos(plain, HWND_TOPMOST, 100 + (i & 1), 100, 0, 0, SWP_NOSIZE);
-            Pump();
-        });
-        bares.push_back(bare);
-        moves.push_back(PerCall([&](int i) {
-                            MoveWindowSet(i & 1 ? 1 : -1, 0);
-                            Pump();
-                        }) / bare);
-        resizes.push_back(PerCall([&](int i) {
-                              g_windows.frameSync = 1;
-                              ResizeFrameStep(i & 1 ? 1 : -1, 0, kEdgeRight, 1);
-                              Pump();
-                          }) /
-                          bare);
+    // The X server's pace drifts during a run: the three steps are taken in turns, one of each
+    // at a time, and each one's time summed.
+    double bare = 0, move = 0, resize = 0;
+    constexpr int kSteps = 400;
+    for (int i = 0; i < kSteps; ++i) {
+        const int dx = i & 1 ? 1 : -1;
+        const double t0 = Now();
+        SetWindowPos(plain, HWND_TOPMOST, 100 + (i & 1), 100, 0, 0, SWP_NOSIZE);
+        Pump();
+        const double t1 = Now();
+        MoveWindowSet(dx, 0);
+        Pump();
+        const double t2 = Now();
+        g_windows.frameSync = 1;
+        ResizeFrameStep(dx, 0, kEdgeRight, 1);
+        Pump();
+        const double t3 = Now();
+        bare += t1 - t0, move += t2 - t1, resize += t3 - t2;
     }
     g_windows.frameSync = 0;
-    TableRow("drag: two-window move step", "bare SetWindowPos", Median(bares) * 1e6, "us", Median(moves), "none set");
-    TableRow("drag: live resize step", "bare SetWindowPos", Median(bares) * 1e6, "us", Median(resizes), "none set");
+    TableRow("drag: two-window move step", "bare SetWindowPos", bare / kSteps * 1e6, "us", move / bare, "none set");
+    TableRow("drag: live resize step", "bare SetWindowPos", bare / kSteps * 1e6, "us", resize / bare, "none set");
     DestroyWindow(plain);
 
     // Idle: every message that arrives in three seconds, timers counted apart.
