@@ -4,7 +4,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-
 #include "../../settings/settings_file.h"
 #include "../guides/division_dialogs.h"
 #include "../guides/guide_table.h"

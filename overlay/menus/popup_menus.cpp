@@ -4,6 +4,7 @@
 
 #include "../guides/guide_table.h"
 #include "../screen/aspect_ratio.h"
+#include "../windows/frame_drag.h"
 #include "../windows/window_set.h"
 #include "command_ids.h"
 
@@ -69,8 +70,7 @@ HMENU BuildTrayMenu() {
 
 void TrackPopupAtCursor(HMENU menu) {
     g_menuOpen = 1;
-    POINT at{};
-    GetCursorPos(&at);
+    const POINT at = Pointer();
     SetForegroundWindow(g_windows.frame);
     TrackPopupMenuEx(menu, TPM_VERTICAL, at.x, at.y, g_windows.frame, nullptr);
     DestroyMenu(menu);
@@ -84,8 +84,5 @@ void ShowContextMenu() {
 }
 
 void ShowTrayMenu() {
-    HMENU menu = BuildTrayMenu();
-    if (!menu) return;
-    SetForegroundWindow(g_windows.frame);
-    TrackPopupAtCursor(menu);
+    if (HMENU menu = BuildTrayMenu()) TrackPopupAtCursor(menu);
 }

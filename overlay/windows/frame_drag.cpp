@@ -18,12 +18,6 @@ Rect FrameRect() {
     return {r.left, r.top, r.right, r.bottom};
 }
 
-POINT Pointer() {
-    POINT p;
-    GetCursorPos(&p);
-    return p;
-}
-
 void ShowSizingCursor(int id) { SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(id))); }
 
 // The final step of a resize, or nothing for a move; then back to idle.
@@ -37,6 +31,12 @@ void FinishDrag() {
     g_drag.cursor = 0;
 }
 }  // namespace
+
+POINT Pointer() {
+    POINT p{};
+    GetCursorPos(&p);
+    return p;
+}
 
 void HitTestFrame(int record) {
     const POINT p = Pointer();

@@ -11,6 +11,8 @@ struct DragState {
 };
 extern DragState g_drag;
 
+// The pointer's position on the screen.
+POINT Pointer();
 // Classifies the pointer against the frame and sets the sizing cursor; record starts a drag.
 void HitTestFrame(int record);
 // Moves frame and back pane together.

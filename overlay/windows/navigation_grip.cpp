@@ -17,12 +17,6 @@ struct GripState {
 };
 GripState g_grip{};
 
-POINT Pointer() {
-    POINT p{};
-    GetCursorPos(&p);
-    return p;
-}
-
 int HalfUnderPointer() {
     POINT p = Pointer();
     ScreenToClient(g_windows.grip, &p);
