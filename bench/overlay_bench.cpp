@@ -14,7 +14,9 @@
 #include "bench_table.h"
 #include "overlay/guides/guide_table.h"
 #include "overlay/guides/paint_guides.h"
+#include "overlay/menus/guide_frame.h"
 #include "overlay/screen/screen_snapshot.h"
+#include "overlay/screen/write_bitmap_file.h"
 #include "overlay/windows/frame_drag.h"
 #include "overlay/windows/frame_geometry.h"
 #include "overlay/windows/window_set.h"
@@ -77,7 +79,7 @@ void DragBench() {
     g_settings.Height = 300;
     g_windows = {};
     g_windows.instance = GetModuleHandleA(nullptr);
-    if (!CreateOverlayWindows(g_windows.instance)) return;
+    if (!CreateOverlay(g_windows.instance)) return;
     CentreWindowSet(SW_SHOWNOACTIVATE);
     HWND plain = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 100, 100, 400, 300, nullptr,
                                  nullptr, g_windows.instance, nullptr);

@@ -34,6 +34,7 @@ int32_t ReadLeadingInteger(const char* text) {
 }
 
 bool HotKeyNeedsTest(int32_t tray, int32_t hotkey, const Settings& asRead) {
-    const bool registered = tray == 1 && (hotkey & 0xFF) != 0 && (hotkey & 0xFF00) != 0;
+    const HotkeyParts parts = DecodeHotkey(hotkey);
+    const bool registered = tray == 1 && parts.key != 0 && parts.modifiers != 0;
     return registered && (tray != asRead.Tray || hotkey != asRead.Hotkey);
 }

@@ -116,13 +116,14 @@ int InitSettingsDialog(HWND dialog) {
 
     CheckDlgButton(dialog, g_settings.Outer == 1 ? IDC_OUTER_ON : IDC_OUTER_OFF, BST_CHECKED);
     CheckDlgButton(dialog, IDC_TRAY, g_settings.Tray == 1 ? BST_CHECKED : BST_UNCHECKED);
-    const int modifiers = (g_settings.Hotkey >> 8) & 0xFF;
+    const HotkeyParts hotkey = DecodeHotkey(g_settings.Hotkey);
+    const unsigned modifiers = hotkey.modifiers;
     CheckDlgButton(dialog, IDC_ALT, (modifiers & MOD_ALT) ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_CTRL, (modifiers & MOD_CONTROL) ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_SHIFT, (modifiers & MOD_SHIFT) ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_WIN, (modifiers & MOD_WIN) ? BST_CHECKED : BST_UNCHECKED);
 
-    const unsigned key = static_cast<unsigned>(g_settings.Hotkey) & 0xFF;
+    const unsigned key = hotkey.key;
     const HWND keyEdit = GetDlgItem(dialog, IDC_KEY);
     ShowKey(keyEdit, key, "");
     g_editor.previousKeyEditProc = reinterpret_cast<WNDPROC>(
@@ -148,7 +149,7 @@ int ApplySettingsDialog(HWND dialog) {
     s.Outer = Checked(dialog, IDC_OUTER_ON) ? 1 : 0;
     s.Tray = Checked(dialog, IDC_TRAY) ? 1 : 0;
     const int modifiers = ReadModifierChecks(dialog);
-    s.Hotkey = static_cast<int32_t>(g_editor.key | static_cast<unsigned>(modifiers) << 8);
+    s.Hotkey = EncodeHotkey({g_editor.key, static_cast<unsigned>(modifiers)});
     s.InitRule = InitRuleOfRow(g_editor.startupRow, g_settings.InitRule);
 
     if (HotKeyNeedsTest(s.Tray, s.Hotkey, g_settings) && !HotKeyFree(dialog, modifiers, g_editor.key)) {

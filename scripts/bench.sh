@@ -9,6 +9,5 @@ wine_way benchmarking
 bash "$here/scripts/build.sh" >/dev/null
 source "$here/scripts/session.sh"
 trap stop_session EXIT
-start_display
-start_wine
+start_session
 "$PEMOKA_WINE" "$PEMOKA_TREE/bin/overlay_bench.exe" "$@"

@@ -12,13 +12,12 @@ trap stop_session EXIT
 bin="$PEMOKA_TREE/bin"
 
 if [ -n "${DISPLAY:-}" ]; then
-  start_wine
+  start_session --keep-display
   "$PEMOKA_WINE" "$bin/Tovrin.exe"
   exit 0
 fi
 
-start_display
-start_wine
+start_session
 # Something to look through the frame at.
 xlogo -geometry 420x420+430+302 -bg '#d8e8f8' -fg '#30506f' >/dev/null 2>&1 &
 session_pids+=($!)

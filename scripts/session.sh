@@ -49,6 +49,22 @@ start_wine() {
   "$PEMOKA_WINE" wineboot >/dev/null 2>&1 || true   # start the prefix's services once for the run
 }
 
+# Everything a run needs, in one call: a private display with its compositor (the display the
+# caller has, with --keep-display, when there is one), the input agent with --input, and Wine.
+start_session() {
+  local input=0 keep=0 arg
+  for arg in "$@"; do
+    case $arg in
+      --input) input=1 ;;
+      --keep-display) keep=1 ;;
+      *) echo "start_session: unknown option $arg" >&2; return 2 ;;
+    esac
+  done
+  if [ "$keep" = 0 ] || [ -z "${DISPLAY:-}" ]; then start_display || return; fi
+  if [ "$input" = 1 ]; then start_input_agent || return; fi
+  start_wine
+}
+
 stop_session() {
   [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
   local pid

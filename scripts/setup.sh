@@ -13,8 +13,15 @@ install_needed() {
   fi
   dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${need[@]}"
+  # A mirror in the middle of a sync fails one index now and then: try again before giving up,
+  # and let the install itself say whether what it needs could be had.
+  local try
+  for try in 1 2 3; do
+    apt-get update -q && break
+    echo "setup: apt-get update failed (try $try of 3)" >&2
+    sleep 10
+  done
+  apt-get install -y -q --no-install-recommends "${need[@]}" || return 1
   need=()
 }
 
@@ -32,8 +39,21 @@ have_pkg fonts-ipafont-gothic           || need+=(fonts-ipafont-gothic)
 have_pkg locales                        || need+=(locales)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 [ -f /usr/include/X11/extensions/XTest.h ] || need+=(libx11-dev libxtst-dev)
-have_pkg wine32:i386                    || need+=(wine wine32:i386 wine64)
 install_needed
+
+# The 32-bit Wine needs the archive's i386 packages in step with its amd64 ones. Where the kernel
+# runs no 32-bit programs it is of no use, and where those packages cannot be had (a mirror in
+# the middle of a sync) wine64 alone still runs the x86_64 build.
+runs_no_32bit() { [ -e /lib/ld-linux.so.2 ] && ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; }
+if ! have_pkg wine32:i386 && ! { have_pkg wine64 && runs_no_32bit; }; then
+  need=(wine wine32:i386 wine64)
+  if ! (install_needed); then
+    echo "setup: the 32-bit Wine cannot be installed here; going on with wine64" >&2
+    need=(wine wine64)
+    install_needed
+  fi
+  need=()
+fi
 
 # Wine shows Japanese only under a Japanese locale.
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then

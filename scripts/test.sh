@@ -31,9 +31,7 @@ fi
 
 source "$here/scripts/session.sh"
 trap stop_session EXIT
-start_display
-start_input_agent
-start_wine
+start_session --input
 if [ "$repeat" = 0 ]; then
   echo "== Win32 and end-to-end tests (Wine on $DISPLAY)"
   ctest --test-dir "$PEMOKA_TREE" --output-on-failure --timeout 600

@@ -23,9 +23,22 @@ extern const SettingsKey kSettingsKeys[kSettingsKeyCount];
 // The process-wide record of the running program.
 extern Settings g_settings;
 
-constexpr unsigned kSettingsChangedMessage = 0x8001;  // WM_APP + 1
 // InitRule's remember flag: start with the guide that was active at the last close.
 constexpr uint32_t kRememberFlag = 0x80000000u;
+
+// Hotkey: the key's virtual-key code in bits 0-7, the modifiers in bits 8-15 (1 Alt, 2 Ctrl,
+// 4 Shift, 8 Win, as RegisterHotKey takes them). Higher bits are ignored.
+struct HotkeyParts {
+    unsigned key, modifiers;
+    bool operator==(const HotkeyParts&) const = default;
+};
+constexpr HotkeyParts DecodeHotkey(int32_t hotkey) {
+    const auto bits = static_cast<uint32_t>(hotkey);
+    return {bits & 0xFF, (bits >> 8) & 0xFF};
+}
+constexpr int32_t EncodeHotkey(HotkeyParts parts) {
+    return static_cast<int32_t>((parts.key & 0xFF) | (parts.modifiers & 0xFF) << 8);
+}
 
 // Key names with '=' (125), four unsigned values of 10 digits, twelve signed of 11,
 // a zero after each value and the final zero.

@@ -1,10 +1,12 @@
-// What the overlay and the editor know of each other: the guide frame's window class, to which
-// the editor sends the settings-changed message, and the guides that InitRule names, with the
+// What the overlay and the editor know of each other: the guide frame's window class, the
+// settings-changed message that the editor sends to every window of it, and the guides that InitRule names, with the
 // labels that the overlay's menu and the editor's start-up list show.
 #pragma once
 #include <cstdint>
 
 constexpr char kFrameClass[] = "__pemoka_246__";
+// The guide frame reads the settings file again (WM_APP + 1).
+constexpr unsigned kSettingsChangedMessage = 0x8001;
 
 struct GuideName {
     uint32_t mask;  // one bit; also the menu command and the value kept in InitRule

@@ -20,6 +20,10 @@ void ApplyInitialGuide() {
     g_guides.activeMask = rule ? rule : 1;
 }
 
+int32_t InitRuleAtClose(int32_t initRule, uint32_t activeMask) {
+    return initRule < 0 ? static_cast<int32_t>(activeMask | kRememberFlag) : initRule;
+}
+
 bool GuideOffered(const GuideEntry& entry, uint32_t ext) {
     return entry.gate == 0 || (entry.gate & ext) != 0;
 }

@@ -50,6 +50,9 @@ extern GuideState g_guides;
 
 // Active guide from InitRule (remember flag cleared; 0 gives thirds).
 void ApplyInitialGuide();
+// The InitRule kept at close: with the remember flag set, the flag and the guide active then;
+// any other rule as it is.
+int32_t InitRuleAtClose(int32_t initRule, uint32_t activeMask);
 // Step to the next (forward == 1) or previous offered row of the table.
 void CycleGuide(int forward);
 // Whether the row is offered for the given Ext bits.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "../windows/gdi_holders.h"
 #include "guide_table.h"
 #include "line_runs.h"
 
@@ -9,27 +10,11 @@ namespace {
 // A hand-edited LineWidth may be absurd. A pen wider than twice the frame already covers all
 // of it, so wider pens look the same; a negative width is drawn as the thinnest line.
 int PenWidth(int w, int h) { return std::clamp(g_settings.LineWidth, 0, 2 * std::max({w, h, 1})); }
-
-// A solid pen of LineWidth pixels in LineColor, selected for the time of one drawing.
-struct GuidePen {
-    HDC dc;
-    HPEN pen;
-    HGDIOBJ previous;
-    GuidePen(HDC target, int width)
-        : dc(target),
-          pen(CreatePen(PS_SOLID, width, static_cast<COLORREF>(g_settings.LineColor))),
-          previous(pen ? SelectObject(target, pen) : nullptr) {}
-    ~GuidePen() {
-        if (previous) SelectObject(dc, previous);
-        if (pen) DeleteObject(pen);
-    }
-    GuidePen(const GuidePen&) = delete;
-    GuidePen& operator=(const GuidePen&) = delete;
-};
 }  // namespace
 
 void PaintGuides(HDC dc, int w, int h) {
-    GuidePen pen(dc, PenWidth(w, h));
+    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, PenWidth(w, h), static_cast<COLORREF>(g_settings.LineColor)));
+    const SelectedObject selected(dc, pen.handle);
     const SegmentSink draw{[](void* target, const Segment& s) {
                                HDC to = static_cast<HDC>(target);
                                MoveToEx(to, s.x0, s.y0, nullptr);
@@ -39,9 +24,8 @@ void PaintGuides(HDC dc, int w, int h) {
     // The inside of a run of dense lines, filled in the line colour.
     LineRun run{w, h, draw, [](void* target, const Block& b) {
                     const RECT r{b.left, b.top, b.right, b.bottom};
-                    HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(g_settings.LineColor));
-                    if (brush) FillRect(static_cast<HDC>(target), &r, brush);
-                    if (brush) DeleteObject(brush);
+                    const GdiObject<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(g_settings.LineColor)));
+                    if (brush.handle) FillRect(static_cast<HDC>(target), &r, brush.handle);
                 }};
     CollectGuideSegments(g_guides.activeMask, GuideView{w, h, g_guides.variant, g_settings}, IntoRun(run));
     EndRun(run);

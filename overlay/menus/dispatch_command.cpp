@@ -11,10 +11,12 @@
 #include "../screen/apply_aspect_ratio.h"
 #include "../screen/aspect_ratio.h"
 #include "../screen/custom_ratio_dialog.h"
-#include "../screen/screen_snapshot.h"
+#include "../screen/capture.h"
+#include "../screen/fit_frame.h"
 #include "../windows/system_function.h"
 #include "../windows/window_set.h"
 #include "command_ids.h"
+#include "input_rules.h"
 #include "pemoka_version.h"
 #include "tray.h"
 
@@ -30,6 +32,7 @@ INT_PTR RunModalDialog(int templateId, DLGPROC proc) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
     if (auto* init = SystemFunction<decltype(InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx"))
         init(&controls);
+    ModalLoop dialog;
     return DialogBoxParamA(g_windows.instance, MAKEINTRESOURCEA(templateId), g_windows.frame, proc, 0);
 }
 
@@ -78,10 +81,12 @@ void LaunchSettingsEditor() {
 void ShowVersionBox() {
     char text[64];
     wsprintfA(text, "%s\n%s\n%s", "mirvo", "ペモカ", PEMOKA_VERSION_SHOWN);
+    ModalLoop box;
     MessageBoxA(g_windows.frame, text, "ペモカ", MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
 void DispatchCommand(unsigned id) {
+    if (InModalLoop() && RefusedDuringModalLoop(id)) return;
     if (id == kCountDivisionsMask || id == kWidthDivisionsMask) {
         const bool count = id == kCountDivisionsMask;
         const INT_PTR result = count ? RunModalDialog(IDD_DIVISION_COUNT, DivisionCountDialog)

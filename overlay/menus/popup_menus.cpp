@@ -8,8 +8,6 @@
 #include "../windows/window_set.h"
 #include "command_ids.h"
 
-int g_menuOpen = 0;
-
 namespace {
 enum class Kind { plain, separator, submenu };
 struct Item {
@@ -69,13 +67,12 @@ HMENU BuildTrayMenu() {
 }
 
 void TrackPopupAtCursor(HMENU menu) {
-    g_menuOpen = 1;
+    ModalLoop tracking;
     const POINT at = Pointer();
     SetForegroundWindow(g_windows.frame);
     TrackPopupMenuEx(menu, TPM_VERTICAL, at.x, at.y, g_windows.frame, nullptr);
     DestroyMenu(menu);
     PostMessageA(g_windows.frame, WM_NULL, 0, 0);
-    g_menuOpen = 0;
 }
 
 void ShowContextMenu() {

@@ -5,9 +5,6 @@
 
 #include <cstdint>
 
-// 1 while a menu is being tracked.
-extern int g_menuOpen;
-
 // The context menu: the guides that Ext offers, "フィット", the ratio submenu "アスペクト比",
 // the border switch (its text follows the frame's border) and "終了". Null when a menu cannot
 // be created.
@@ -16,7 +13,8 @@ HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder);
 HMENU BuildTrayMenu();
 
 // Tracks the menu at the pointer on behalf of the guide frame, which receives the chosen
-// command as WM_COMMAND, and destroys the menu.
+// command as WM_COMMAND once the menu has gone, and destroys the menu. The tracking is one of
+// the overlay's modal loops.
 void TrackPopupAtCursor(HMENU menu);
 void ShowContextMenu();
 void ShowTrayMenu();

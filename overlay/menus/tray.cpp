@@ -4,28 +4,27 @@
 #include "../resources/resource.h"
 #include "../windows/system_function.h"
 #include "../windows/window_set.h"
-#include "popup_menus.h"
+
+TrayState g_tray{};
 
 namespace {
-HICON g_trayIcon = nullptr;
-bool g_hotKeyHeld = false;
 constexpr char kTip[] = "ペモカ";
 }  // namespace
 
 void RegisterGlobalHotKey() {
     ReleaseGlobalHotKey();
     if (g_settings.Tray != 1 || g_settings.Hotkey == 0) return;
-    const UINT modifiers = (static_cast<UINT>(g_settings.Hotkey) >> 8) & 0xFF;
-    const UINT key = static_cast<UINT>(g_settings.Hotkey) & 0xFF;
-    if (!modifiers || !key) return;
-    g_hotKeyHeld = RegisterHotKey(g_windows.frame, kHotKeyId, modifiers, key) != 0;
-    if (!g_hotKeyHeld)
-        MessageBoxA(g_windows.frame, "ホットキーが設定できませんでした。", kTip, MB_OK | MB_ICONWARNING);
+    const HotkeyParts hotkey = DecodeHotkey(g_settings.Hotkey);
+    if (!hotkey.modifiers || !hotkey.key) return;
+    g_tray.hotKeyHeld = RegisterHotKey(g_windows.frame, kHotKeyId, hotkey.modifiers, hotkey.key) != 0;
+    if (g_tray.hotKeyHeld) return;
+    ModalLoop box;
+    MessageBoxA(g_windows.frame, "ホットキーが設定できませんでした。", kTip, MB_OK | MB_ICONWARNING);
 }
 
 void ReleaseGlobalHotKey() {
-    if (g_hotKeyHeld) UnregisterHotKey(g_windows.frame, kHotKeyId);
-    g_hotKeyHeld = false;
+    if (g_tray.hotKeyHeld) UnregisterHotKey(g_windows.frame, kHotKeyId);
+    g_tray.hotKeyHeld = false;
 }
 
 void SetTrayIcon(const char* tip, HICON icon, DWORD action) {
@@ -42,31 +41,25 @@ void SetTrayIcon(const char* tip, HICON icon, DWORD action) {
 }
 
 void HideToTray() {
-    if (g_trayIcon) DestroyIcon(g_trayIcon);
-    g_trayIcon = static_cast<HICON>(
+    if (g_tray.icon) DestroyIcon(g_tray.icon);
+    g_tray.icon = static_cast<HICON>(
         LoadImageA(g_windows.instance, MAKEINTRESOURCEA(IDI_FRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    SetTrayIcon(kTip, g_trayIcon, NIM_ADD);
+    SetTrayIcon(kTip, g_tray.icon, NIM_ADD);
     HideWindowSet();
 }
 
 void RemoveTrayIcon() {
-    if (!g_trayIcon) return;
+    if (!g_tray.icon) return;
     SetTrayIcon(nullptr, nullptr, NIM_DELETE);
-    DestroyIcon(g_trayIcon);
-    g_trayIcon = nullptr;
+    DestroyIcon(g_tray.icon);
+    g_tray.icon = nullptr;
 }
 
-bool HandleTrayMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    static UINT taskbarCreated = 0;  // registered once; no guarded initialisation
-    if (!taskbarCreated) taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-    if (taskbarCreated && msg == taskbarCreated) {
-        if (g_trayIcon) SetTrayIcon(kTip, g_trayIcon, NIM_ADD);
-        return true;
-    }
-    if (msg != kTrayMessage) return false;
-    if (wp == kTrayIconId) {
-        if (lp == WM_LBUTTONDOWN) RestoreWindowSet();
-        else if (lp == WM_RBUTTONUP) ShowTrayMenu();
-    }
-    return true;
+UINT TaskbarCreatedMessage() {
+    if (!g_tray.taskbarCreated) g_tray.taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    return g_tray.taskbarCreated;
+}
+
+void ShowTrayIconAgain() {
+    if (g_tray.icon) SetTrayIcon(kTip, g_tray.icon, NIM_ADD);
 }

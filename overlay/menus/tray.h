@@ -6,6 +6,13 @@ constexpr UINT kTrayMessage = 0x8000;  // the icon's callback message
 constexpr UINT kTrayIconId = 1000;
 constexpr int kHotKeyId = 1000;
 
+struct TrayState {
+    HICON icon;            // the shown icon's image; null while none is shown
+    bool hotKeyHeld;       // this program holds hot key 1000
+    UINT taskbarCreated;   // the shell's "TaskbarCreated" message, once registered
+};
+extern TrayState g_tray;
+
 // Registers Hotkey (key in bits 0-7, modifiers in bits 8-15) as hot key 1000 of the frame when
 // Tray is 1, after withdrawing the one this program holds; a combination held elsewhere gets
 // a warning box. Run at start and whenever the settings are read again.
@@ -20,7 +27,7 @@ void RemoveTrayIcon();
 // Passes the icon record to the shell with NIM_ADD or NIM_DELETE.
 void SetTrayIcon(const char* tip, HICON icon, DWORD action);
 
-// The frame's tray messages: the icon's callback (a left press restores the window set, a
-// right release opens the tray menu), and the taskbar's re-creation, after which a shown icon
-// is added again. False for any other message.
-bool HandleTrayMessage(UINT msg, WPARAM wp, LPARAM lp);
+// The message that the shell broadcasts when the taskbar has been created anew, and adding the
+// shown icon again after it.
+UINT TaskbarCreatedMessage();
+void ShowTrayIconAgain();

@@ -55,3 +55,7 @@ int FindContentEdge(const SearchStrip& s, ReadPixel read, const void* context) {
     // last one inside, so a change right next to the frame moves nothing.
     return BeforeFrame(s.side) ? s.depth - found : s.depth - 1 - found;
 }
+
+Rect FittedFrame(const Rect& f, int top, int bottom, int left, int right) {
+    return {f.left - left, f.top - top, f.right + right + 1, f.bottom + bottom + 1};
+}

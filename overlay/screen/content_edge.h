@@ -35,3 +35,7 @@ using ReadPixel = uint32_t (*)(const void* context, Point at);
 // strip has none. A line counts when the three sample positions agree in class on the line
 // before it and all three change on it. Reads 3 pixels per line and nothing outside the strip.
 int FindContentEdge(const SearchStrip& strip, ReadPixel read, const void* context);
+
+// The frame after a fit whose four strips found their lines (moves of each side): the found
+// lines lie inside it.
+Rect FittedFrame(const Rect& frame, int top, int bottom, int left, int right);

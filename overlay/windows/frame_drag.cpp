@@ -1,15 +1,18 @@
 #include "frame_drag.h"
 
-#include "../guides/guide_table.h"
-#include "../menus/tray.h"
-#include "../screen/screen_snapshot.h"
 #include "frame_geometry.h"
 #include "navigation_grip.h"
 #include "window_set.h"
 
+namespace {
+struct DragState {
+    int mode;    // 0 idle, edge flags for a resize, kDragMove for a move
+    int cursor;  // system cursor id chosen at button-down; 0 for a move
+    POINT last;  // pointer at button-down and after every handled drag move
+    bool moved;  // the pointer moved since button-down
+};
 DragState g_drag{};
 
-namespace {
 bool Held(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
 
 Rect FrameRect() {
@@ -98,6 +101,7 @@ void ContinueDrag() {
 }
 
 void EndDrag() {
+    if (!g_drag.mode) return;
     const bool click = g_drag.mode == kDragMove && !g_drag.moved;
     FinishDrag();
     ReleaseCapture();
@@ -108,38 +112,9 @@ void AbandonDrag(HWND newCapture) {
     if (g_drag.mode && newCapture != g_windows.back) FinishDrag();
 }
 
-void HandleOverlayKey(unsigned virtualKey) {
-    switch (virtualKey) {
-        case VK_ESCAPE:
-            // With Tray = 1 a plain Esc hides the overlay to the notification area.
-            if (g_settings.Tray != 1 || Held(VK_SHIFT))
-                RequestClose();
-            else
-                HideToTray();
-            return;
-        case 'B':
-        case 'N':
-            CycleGuide(virtualKey == 'N' ? 1 : 0);
-            g_guides.variant = 0;
-            InvalidateRect(g_windows.frame, nullptr, TRUE);
-            return;
-        case 'F': FitFrameToContent(); return;
-        case 'E':
-            ++g_guides.variant;
-            InvalidateRect(g_windows.frame, nullptr, TRUE);
-            return;
-        default: break;
-    }
-    const Point d = ArrowDirection(virtualKey);
-    if (!d.x && !d.y) return;
-    const int step = Held(VK_SHIFT) ? 4 : 1;
-    if (!Held(VK_CONTROL)) {
-        MoveWindowSet(d.x * step, d.y * step);
-        return;
-    }
-    // Ctrl resizes from the top-left corner; each press applies the step twice.
+void ResizeFrameByKey(int dx, int dy) {
     g_windows.frameSync = 1;
-    ResizeFrameStep(d.x * step, d.y * step, kEdgeRight | kEdgeBottom, 1);
-    ResizeFrameStep(d.x * step, d.y * step, kEdgeRight | kEdgeBottom, 0);
+    ResizeFrameStep(dx, dy, kEdgeRight | kEdgeBottom, 1);
+    ResizeFrameStep(dx, dy, kEdgeRight | kEdgeBottom, 0);
     g_windows.frameSync = 0;
 }

@@ -1,7 +1,7 @@
 #include "navigation_grip.h"
 
-#include "../menus/popup_menus.h"
 #include "frame_drag.h"
+#include "gdi_holders.h"
 #include "frame_geometry.h"
 #include "window_set.h"
 
@@ -31,7 +31,7 @@ void CALLBACK HideTimer(HWND grip, UINT, UINT_PTR, DWORD) {
 }
 
 void CALLBACK ShowTimer(HWND grip, UINT, UINT_PTR, DWORD) {
-    if (g_menuOpen || IsWindowVisible(grip)) return;  // tries again at the next tick
+    if (InModalLoop() || IsWindowVisible(grip)) return;  // tries again at the next tick
     g_grip.last = Pointer();
     SetWindowPos(grip, HWND_TOP, g_grip.last.x - kGripSize / 2, g_grip.last.y - kGripSize / 2, 0, 0, SWP_NOSIZE);
     // Grip, frame, back pane from the top; the frame brings the back pane along.
@@ -69,7 +69,8 @@ void DragStep() {
     }
 }
 
-void Release() {
+// Ends a drag on the grip: the final step of a resize, which lets the back pane follow again.
+void FinishGripDrag() {
     const GripStep step = GripDragStep(g_grip.mode);
     if (step.edges) {
         const POINT p = Pointer();
@@ -77,15 +78,30 @@ void Release() {
         g_windows.frameSync = 0;
     }
     g_grip.mode = 0;
+}
+
+// Only a release that ends a press on the grip does anything.
+void Release(HWND grip) {
+    if (GetCapture() != grip) return;
+    FinishGripDrag();
     ReleaseCapture();
     ArmShowTimer();
+}
+
+// Another window took the mouse in the middle of a drag (a dialog that turned up, say): the
+// drag ends where the pointer is, and the grip stays hidden.
+void LoseCapture(HWND grip, HWND newCapture) {
+    if (newCapture == grip || !g_grip.mode) return;
+    FinishGripDrag();
+    g_grip.showPending = 0;
+    KillTimer(grip, kGripTimer);
 }
 
 void RightClick(HWND grip) {
     g_grip.showPending = 0;
     KillTimer(grip, kGripTimer);
     ShowWindow(grip, SW_HIDE);
-    ShowContextMenu();
+    SendMessageA(g_windows.frame, WM_RBUTTONUP, 0, 0);  // the frame opens the menu
     ArmShowTimer();
 }
 
@@ -104,12 +120,14 @@ LRESULT CALLBACK GripWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_KEYDOWN: SendMessageA(g_windows.frame, WM_KEYDOWN, wp, lp); return 1;
         case WM_MOUSEMOVE: GetCapture() == hwnd ? DragStep() : Hover(); break;
         case WM_LBUTTONDOWN:
+            if (InModalLoop()) break;
             g_grip.last = Pointer();
             g_grip.mode = HalfUnderPointer();
             SetCapture(hwnd);
             ShowWindow(hwnd, SW_HIDE);
             break;
-        case WM_LBUTTONUP: Release(); break;
+        case WM_LBUTTONUP: Release(hwnd); break;
+        case WM_CAPTURECHANGED: LoseCapture(hwnd, reinterpret_cast<HWND>(lp)); break;
         case WM_RBUTTONUP: RightClick(hwnd); break;
         default: break;
     }
@@ -119,17 +137,13 @@ LRESULT CALLBACK GripWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 void PaintGrip(HDC dc, int w, int h, int gripMode) {
     const POINT upperLeft[3] = {{0, 0}, {0, h}, {w, 0}}, lowerRight[3] = {{w, 0}, {0, h}, {w, h}};
-    HRGN region = CreatePolygonRgn(gripMode == kDragMove ? upperLeft : lowerRight, 3, WINDING);
-    HBRUSH brush = CreateSolidBrush(kHighlight);
-    FillRgn(dc, region, brush);
-    DeleteObject(region);
-    DeleteObject(brush);
-    HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-    HGDIOBJ old = SelectObject(dc, pen);
+    const GdiObject<HRGN> region(CreatePolygonRgn(gripMode == kDragMove ? upperLeft : lowerRight, 3, WINDING));
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(kHighlight));
+    if (region.handle && brush.handle) FillRgn(dc, region.handle, brush.handle);
+    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+    const SelectedObject selected(dc, pen.handle);
     MoveToEx(dc, w, 0, nullptr);
     LineTo(dc, 0, h);
-    SelectObject(dc, old);
-    DeleteObject(pen);
 }
 
 void CreateNavigationGrip(HWND owner) {
@@ -139,9 +153,9 @@ void CreateNavigationGrip(HWND owner) {
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = "NaviWindow";
+    wc.lpszClassName = kGripClass;
     RegisterClassA(&wc);
-    g_windows.grip = CreateWindowExA(WS_EX_TOPMOST, "NaviWindow", nullptr, WS_POPUP | WS_BORDER, 0, 0, kGripSize,
+    g_windows.grip = CreateWindowExA(WS_EX_TOPMOST, kGripClass, nullptr, WS_POPUP | WS_BORDER, 0, 0, kGripSize,
                                      kGripSize, owner, nullptr, instance, nullptr);
 }
 

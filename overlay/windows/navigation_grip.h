@@ -3,7 +3,10 @@
 #pragma once
 #include <windows.h>
 
-// Registers the class "NaviWindow" and creates the grip hidden, owned by the frame.
+constexpr char kGripClass[] = "NaviWindow";
+
+// Registers the grip's class and creates the grip hidden, owned by the frame. Its keys and its
+// right click go to the frame.
 void CreateNavigationGrip(HWND owner);
 // Hides the grip and has it turn up at the pointer half a second later (unless a showing is
 // already pending). A release on the grip does this, and so does a click on the frame.

@@ -1,8 +1,6 @@
 #include "window_set.h"
 
-#include "../../settings/settings_file.h"
-#include "../guides/guide_table.h"
-#include "../menus/tray.h"
+#include "../../settings/settings_record.h"
 
 WindowSet g_windows{};
 
@@ -52,15 +50,16 @@ void RestoreWindowSet() {
 
 void RequestClose() { SendMessageA(g_windows.frame, WM_CLOSE, 0, 0); }
 
-void CloseOverlay() {
-    if (g_settings.InitRule < 0)
-        g_settings.InitRule = static_cast<int32_t>(g_guides.activeMask | kRememberFlag);
-    SaveSettings();
-    RemoveTrayIcon();
-    ReleaseGlobalHotKey();
-    if (g_windows.grip) SendMessageA(g_windows.grip, WM_CLOSE, 0, 0);
-    SendMessageA(g_windows.back, WM_CLOSE, 0, 0);
-    DestroyWindow(g_windows.frame);
+ModalLoop::ModalLoop() {
+    // The grip would take the keyboard from the loop's window: it goes until the loop has ended.
+    if (g_windows.grip) ShowWindow(g_windows.grip, SW_HIDE);
+    ++g_windows.modalLoops;
+}
+
+ModalLoop::~ModalLoop() {
+    if (--g_windows.modalLoops > 0 || !g_windows.closePending) return;
+    g_windows.closePending = 0;
+    PostMessageA(g_windows.frame, WM_CLOSE, 0, 0);
 }
 
 void FollowPlacement(HWND moved, const WINDOWPOS& pos) {

@@ -1,5 +1,6 @@
 // The overlay's window set: the guide frame, the back pane below it and the navigation grip,
-// kept on top of each other, and the operations that place, hide, restore and close them.
+// kept on top of each other, the operations that place, hide and restore them, and the count of
+// the overlay's own modal loops that are running.
 #pragma once
 #include <windows.h>
 
@@ -13,23 +14,34 @@ struct WindowSet {
     int frameSync;    // 1 while the program places both windows itself
     RECT savedFrame;  // remembered by HideWindowSet; all zero when nothing is remembered
     RECT savedBack;
+    int modalLoops;    // dialogs, message boxes, the save dialog and popup menus now open
+    int closePending;  // 1 when a close arrived during one of them
 };
 extern WindowSet g_windows;
 
 constexpr char kBackPaneClass[] = "__pemoka_246__Bk";
 
+// Held for the time of every dialog, message box, save dialog and popup menu of the overlay.
+// While one is held, nothing starts from the other windows of the set; when the last one ends,
+// a close that arrived meanwhile is posted to the frame.
+struct ModalLoop {
+    ModalLoop();
+    ~ModalLoop();
+    ModalLoop(const ModalLoop&) = delete;
+    ModalLoop& operator=(const ModalLoop&) = delete;
+};
+inline bool InModalLoop() { return g_windows.modalLoops > 0; }
+
 void CentreWindowSet(int showCommand);
 void HideWindowSet();
 void RestoreWindowSet();
 void RequestClose();
-void CloseOverlay();
 
 // Copies one window's reported placement onto the other unless frameSync is set.
 void FollowPlacement(HWND moved, const WINDOWPOS& pos);
 
-// Registers the classes and creates the back pane and the hidden guide frame (both 0 x 0).
-// Returns 0 when either window cannot be created.
-int CreateOverlayWindows(HINSTANCE instance);
-
-// Start-up and the message loop; returns the program's exit code.
-int RunOverlay(HINSTANCE instance, int showCommand);
+// Registers the classes and creates the back pane and the hidden guide frame (both 0 x 0), the
+// frame with the given window procedure. Returns 0 when either window cannot be created.
+int CreateOverlayWindows(HINSTANCE instance, WNDPROC frameProc);
+// Destroys what CreateOverlayWindows made, the grip with it, and forgets the set.
+void DestroyOverlayWindows();

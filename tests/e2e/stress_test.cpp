@@ -11,6 +11,7 @@
 
 #include "overlay_harness.h"
 #include "settings/settings_record.h"
+#include "settings/shared_names.h"
 
 namespace {
 // Cancels every visible dialog, message box and menu of the process lParam names.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "overlay/screen/screen_snapshot.h"
+#include "overlay/screen/write_bitmap_file.h"
 #include "temp_folder.h"
 
 namespace {

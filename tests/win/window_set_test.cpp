@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "overlay/menus/guide_frame.h"
 #include "overlay/windows/window_set.h"
 #include "settings/settings_record.h"
 
@@ -26,19 +27,17 @@ protected:
         g_settings.Height = 200;
         g_windows = {};
         g_windows.instance = GetModuleHandleA(nullptr);
-        ASSERT_EQ(CreateOverlayWindows(g_windows.instance), 1);
+        ASSERT_EQ(CreateOverlay(g_windows.instance), 1);
         CentreWindowSet(SW_SHOWNOACTIVATE);
         GetWindowRect(GetDesktopWindow(), &desk);
         centred = {(desk.right - 300) / 2, (desk.bottom - 200) / 2, (desk.right - 300) / 2 + 300,
                    (desk.bottom - 200) / 2 + 200};
     }
     void TearDown() override {
-        DestroyWindow(g_windows.frame);
-        DestroyWindow(g_windows.back);
+        DestroyOverlayWindows();
         MSG msg;  // the destroyed windows posted quit messages; a later modal loop must not see them
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         }
-        g_windows = {};
     }
     void ExpectPaired(const RECT& want) {
         EXPECT_TRUE(Same(RectOf(g_windows.frame), want));

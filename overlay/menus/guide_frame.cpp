@@ -1,0 +1,141 @@
+#include "guide_frame.h"
+
+#include "../../settings/settings_file.h"
+#include "../guides/guide_table.h"
+#include "../guides/paint_guides.h"
+#include "../resources/resource.h"
+#include "../screen/fit_frame.h"
+#include "../windows/frame_drag.h"
+#include "../windows/navigation_grip.h"
+#include "../windows/window_set.h"
+#include "dispatch_command.h"
+#include "input_rules.h"
+#include "popup_menus.h"
+#include "tray.h"
+
+namespace {
+bool Held(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+
+void PaintFrame(HWND hwnd) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    PaintGuides(dc, client.right, client.bottom);
+    EndPaint(hwnd, &ps);
+}
+
+void ReloadSettings(HWND hwnd) {
+    LoadSettings();
+    ApplyInitialGuide();
+    RegisterGlobalHotKey();
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void RightClick() {
+    if (!InModalLoop()) ShowContextMenu();
+}
+
+// The icon's callback: a left press brings the window set back, a right release opens the
+// tray menu. The icon itself stays while a loop runs; it only starts nothing.
+void TrayCallback(WPARAM icon, LPARAM event) {
+    if (InModalLoop() || icon != kTrayIconId) return;
+    if (event == WM_LBUTTONDOWN) RestoreWindowSet();
+    else if (event == WM_RBUTTONUP) ShowTrayMenu();
+}
+
+void HotKey(WPARAM id) {
+    if (id == kHotKeyId && !InModalLoop()) RestoreWindowSet();
+}
+
+void OtherMessage(UINT msg) {
+    const UINT taskbarCreated = TaskbarCreatedMessage();
+    if (taskbarCreated && msg == taskbarCreated) ShowTrayIconAgain();
+}
+
+LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_CREATE:
+            g_windows.frame = hwnd;
+            CreateNavigationGrip(hwnd);
+            ApplyInitialGuide();
+            RegisterGlobalHotKey();
+            break;
+        case WM_DESTROY: PostQuitMessage(0); break;
+        case WM_PAINT: PaintFrame(hwnd); return 0;
+        case WM_CLOSE: CloseOverlay(); return 0;
+        case WM_WINDOWPOSCHANGED: FollowPlacement(hwnd, *reinterpret_cast<WINDOWPOS*>(lp)); break;
+        // The guides depend on the size: whatever resized the frame, nothing of the old lines
+        // may stay.
+        case WM_SIZE: InvalidateRect(hwnd, nullptr, TRUE); break;
+        case WM_KEYDOWN: HandleOverlayKey(static_cast<unsigned>(wp)); return 0;
+        case WM_KEYUP: return 0;
+        // A press on a guide line: the drag belongs to the back pane.
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP: SendMessageA(g_windows.back, msg, wp, lp); break;
+        case WM_RBUTTONUP: RightClick(); break;
+        case WM_COMMAND:
+            if (HIWORD(wp) == 0) DispatchCommand(LOWORD(wp));
+            break;
+        case kSettingsChangedMessage: ReloadSettings(hwnd); break;
+        case WM_HOTKEY: HotKey(wp); break;
+        case kTrayMessage: TrayCallback(wp, lp); break;
+        default: OtherMessage(msg); break;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+}  // namespace
+
+int CreateOverlay(HINSTANCE instance) { return CreateOverlayWindows(instance, FrameWndProc); }
+
+void HandleOverlayKey(unsigned virtualKey) {
+    if (InModalLoop()) return;
+    const KeyDecision key = DecideOverlayKey(virtualKey, Held(VK_SHIFT), Held(VK_CONTROL), g_settings.Tray);
+    switch (key.action) {
+        case KeyAction::none: return;
+        case KeyAction::close: RequestClose(); return;
+        case KeyAction::hideToTray: HideToTray(); return;
+        case KeyAction::nextGuide:
+        case KeyAction::previousGuide:
+            CycleGuide(key.action == KeyAction::nextGuide ? 1 : 0);
+            g_guides.variant = 0;
+            break;
+        case KeyAction::nextVariant: ++g_guides.variant; break;
+        case KeyAction::fit: FitFrameToContent(); return;  // at once, without the menu's pause
+        case KeyAction::move: MoveWindowSet(key.dx, key.dy); return;
+        case KeyAction::resize: ResizeFrameByKey(key.dx, key.dy); return;
+    }
+    InvalidateRect(g_windows.frame, nullptr, TRUE);
+}
+
+void CloseOverlay() {
+    if (InModalLoop()) {
+        g_windows.closePending = 1;
+        return;
+    }
+    g_settings.InitRule = InitRuleAtClose(g_settings.InitRule, g_guides.activeMask);
+    SaveSettings();
+    RemoveTrayIcon();
+    ReleaseGlobalHotKey();
+    if (g_windows.grip) SendMessageA(g_windows.grip, WM_CLOSE, 0, 0);
+    SendMessageA(g_windows.back, WM_CLOSE, 0, 0);
+    DestroyWindow(g_windows.frame);
+}
+
+int RunOverlay(HINSTANCE instance, int showCommand) {
+    g_windows.instance = instance;
+    LoadSettings();
+
+    if (!CreateOverlay(instance)) return 0;
+    CentreWindowSet(showCommand);
+
+    // The resources hold no accelerator table; the handle stays null and claims nothing.
+    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorA(msg.hwnd, accelerators, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,36 @@
+#include "input_rules.h"
+
+#include "../guides/guide_table.h"
+#include "../windows/frame_geometry.h"
+#include "command_ids.h"
+
+namespace {
+constexpr unsigned kEscape = 0x1B;
+}  // namespace
+
+KeyDecision DecideOverlayKey(unsigned virtualKey, bool shift, bool ctrl, int32_t tray) {
+    switch (virtualKey) {
+        case kEscape: return {tray == 1 && !shift ? KeyAction::hideToTray : KeyAction::close, 0, 0};
+        case 'N': return {KeyAction::nextGuide, 0, 0};
+        case 'B': return {KeyAction::previousGuide, 0, 0};
+        case 'E': return {KeyAction::nextVariant, 0, 0};
+        case 'F': return {KeyAction::fit, 0, 0};
+        default: break;
+    }
+    const Point d = ArrowDirection(virtualKey);
+    if (!d.x && !d.y) return {KeyAction::none, 0, 0};
+    const int step = shift ? 4 : 1;
+    return {ctrl ? KeyAction::resize : KeyAction::move, d.x * step, d.y * step};
+}
+
+bool RefusedDuringModalLoop(unsigned id) {
+    switch (id) {
+        case kCountDivisionsMask:  // both open their dialog
+        case kWidthDivisionsMask:
+        case IDM_CAPTURE:  // the save dialog
+        case IDM_CUSTOM_RATIO:
+        case IDM_VERSION:
+        case IDM_SHOW: return true;
+        default: return false;
+    }
+}

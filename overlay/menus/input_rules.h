@@ -1,0 +1,25 @@
+// What the overlay's inputs do, decided without a window: the keys, and the commands refused
+// while a dialog, a message box, the save dialog or a popup menu of the overlay is open.
+// Platform-free; the guide frame's window procedure carries the decisions out.
+#pragma once
+#include <cstdint>
+
+enum class KeyAction { none, close, hideToTray, nextGuide, previousGuide, nextVariant, fit, move, resize };
+
+struct KeyDecision {
+    KeyAction action;
+    int dx, dy;  // the move, or the step applied twice to the right and bottom edges
+    bool operator==(const KeyDecision&) const = default;
+};
+
+// One key press (repeats included) with the modifiers held at it, and the Tray setting:
+// Esc closes, or with Tray 1 and no Shift hides to the notification area; N and B step through
+// the guides, E to the next variant, F fits; an arrow moves by 1 (4 with Shift), with Ctrl it
+// resizes by 2 (8 with Shift) from the top-left corner.
+KeyDecision DecideOverlayKey(unsigned virtualKey, bool shift, bool ctrl, int32_t tray);
+
+// Whether a command (the low word of WM_COMMAND) that arrives while a loop of the overlay runs,
+// from another program or handed on by that loop, is refused: the commands that would open a
+// second loop or restore the window set under this one. Every other command is carried out; a
+// close waits for the last loop to end.
+bool RefusedDuringModalLoop(unsigned id);

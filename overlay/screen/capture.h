@@ -1,0 +1,8 @@
+// The capture command: the area under the frame saved to a bitmap file.
+#pragma once
+
+// Copies the frame's area, hides the window set, asks for a file name, writes the bitmap and
+// brings the window set back where it was. Refused while a capture runs.
+void CaptureFrameArea();
+// From the copy of a capture to its end, across the save dialog.
+bool CaptureRunning();

@@ -1,0 +1,27 @@
+#include "write_bitmap_file.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "bitmap_file.h"
+#include "screen_snapshot.h"
+
+void WriteBitmapFile(const char* path, int w, int h) {
+    const uint64_t size = BitmapFileSize(w, h);
+    if (!size || !g_snapshot.pixels || g_snapshot.w != w || g_snapshot.h != h) return;
+    const DWORD bytes = static_cast<DWORD>(size);
+    // Every byte is written below: the header whole, then the pixels.
+    auto* block = static_cast<uint8_t*>(GlobalAlloc(GMEM_FIXED, bytes));
+    if (!block) return;
+    FormatBitmapHeader(block, w, h);
+    std::memcpy(block + kBitmapHeaderSize, g_snapshot.pixels, bytes - kBitmapHeaderSize);
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        const bool whole = WriteFile(file, block, bytes, &written, nullptr) && written == bytes;
+        CloseHandle(file);
+        if (!whole) DeleteFileA(path);  // a cut-off bitmap is no picture
+    }
+    GlobalFree(block);
+}
