@@ -114,3 +114,88 @@ TEST(Grip, ARightClickOpensTheMenuAndItComesBackAfter) {
     EXPECT_TRUE(GripAtPointer(o));
     ASSERT_TRUE(o.Close());
 }
+
+namespace {
+// The overlay's active window.
+HWND Active(const Overlay& o) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(o.frame, nullptr), &info);
+    return info.hwndActive;
+}
+}  // namespace
+
+// The grip's menu chose a dialog; the grip's show, armed when the menu closed, waits for the
+// dialog to end, and the keyboard stays with the dialog.
+TEST(Grip, ADialogFromItsMenuKeepsTheKeyboard) {
+    Overlay o;
+    ASSERT_TRUE(o.Start(Ini("Width=400\r\nHeight=300\r\n")));
+    const RECT f = o.FrameRect();
+    ASSERT_TRUE(ClickInside(o, f.left + 40, f.top + 40));
+    ASSERT_TRUE(PointerOver(Grip(o)));
+    ASSERT_TRUE(RightButton(true));
+    ASSERT_TRUE(RightButton(false));
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (menu = FindProcessWindow(o.process.dwProcessId, "#32768")) && IsWindowVisible(menu); }));
+    ASSERT_TRUE(PointerTo(f.left + 10, f.top + 10));  // no hovered item moves the keys' start
+    for (WORD key : {VK_HOME, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageA(menu, WM_KEYDOWN, key, 0);
+    HWND dialog = o.WaitForWindow("等分割数の設定");
+    ASSERT_NE(dialog, nullptr);
+    // Twice the grip's show delay: it must not turn up or take the dialog's place.
+    EXPECT_FALSE(WaitUntil([&] { return IsWindowVisible(Grip(o)) || Active(o) != dialog; }, 1000));
+    EXPECT_FALSE(IsWindowVisible(Grip(o)));
+    EXPECT_EQ(Active(o), dialog);
+    ASSERT_TRUE(FocusOn(dialog));
+    ASSERT_TRUE(Tap(VK_ESCAPE));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_EQ(WaitForSingleObject(o.process.hProcess, 0), WAIT_TIMEOUT);  // only the dialog closed
+    EXPECT_TRUE(IsWindowVisible(o.frame));
+    // And the overlay takes keys again.
+    ASSERT_TRUE(o.Focus());
+    ASSERT_TRUE(Tap(VK_RIGHT));
+    EXPECT_TRUE(o.SettlesAt(Moved(f, 1, 0)));
+    ASSERT_TRUE(o.Close());
+}
+
+// A resize drag on the grip whose capture a dialog takes (the system sends WM_CANCELMODE):
+// the drag ends there, and the back pane follows the frame again.
+TEST(Grip, ADragThatLosesTheMouseEndsAndTheBackPaneFollowsAgain) {
+    Overlay o;
+    ASSERT_TRUE(o.Start());
+    const RECT f = o.FrameRect();
+    ASSERT_TRUE(PressOnGrip(o, f.left + 50, f.top + 60, 19, 19));
+    POINT p{};
+    GetCursorPos(&p);
+    ASSERT_TRUE(PointerTo(p.x + 15, p.y + 5));
+    ASSERT_TRUE(WaitUntil([&] { return SameRect(o.FrameRect(), {f.left, f.top, f.right + 15, f.bottom + 5}); }));
+    PostMessageA(Grip(o), WM_CANCELMODE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return Capture(o) == nullptr; }));
+    ASSERT_TRUE(LeftButton(false));
+    EXPECT_TRUE(o.SettlesAt({f.left, f.top, f.right + 15, f.bottom + 5}));  // the final step aligned it
+    EXPECT_TRUE(o.MoveTo(f.left - 30, f.top + 20));
+    EXPECT_TRUE(GripHidden(o));
+    ASSERT_TRUE(o.Close());
+}
+
+// A release over the grip that ends no press on it: pressed outside the overlay, released on
+// the grip's resize half.
+TEST(Grip, AReleaseWithoutAPressOnItChangesNothing) {
+    Overlay o;
+    ASSERT_TRUE(o.Start());
+    const RECT f = o.FrameRect();
+    ASSERT_TRUE(ClickInside(o, f.left + 50, f.top + 60));
+    const RECT g = WindowRect(Grip(o));
+    ASSERT_TRUE(PointerTo(f.right + 40, f.bottom + 40));
+    ASSERT_TRUE(LeftButton(true));
+    ASSERT_TRUE(PointerTo(g.left + 19, g.top + 19));  // the resize half, hovered
+    ASSERT_TRUE(LeftButton(false));
+    // The hover and the release as the grip gets them, for a certain arrival, then a marker
+    // command that is carried out after them.
+    PostMessageA(Grip(o), WM_MOUSEMOVE, 0, MAKELPARAM(18, 18));
+    PostMessageA(Grip(o), WM_LBUTTONUP, 0, MAKELPARAM(18, 18));
+    PostMessageA(o.frame, WM_COMMAND, 32791, 0);
+    const LONG style = GetWindowLongA(o.frame, GWL_STYLE);
+    ASSERT_TRUE(WaitUntil([&] { return GetWindowLongA(o.frame, GWL_STYLE) != style; }));
+    EXPECT_TRUE(o.SettlesAt(f));
+    ASSERT_TRUE(o.Close());
+}

@@ -186,3 +186,65 @@ TEST(HotKey, HeldElsewhereWarnsAndIsGivenBackOnChangeAndClose) {
     EXPECT_TRUE(RegisterHotKey(nullptr, 2, kCtrlAlt, 'B'));
     UnregisterHotKey(nullptr, 2);
 }
+
+namespace {
+// Toggles the border by a posted command and waits for it: every message posted to the frame
+// before it has then been handled, whichever loop handed it on.
+bool AfterPostedMessages(const Overlay& o) {
+    const LONG style = GetWindowLongA(o.frame, GWL_STYLE);
+    PostMessageA(o.frame, WM_COMMAND, 32791, 0);
+    return WaitUntil([&] { return GetWindowLongA(o.frame, GWL_STYLE) != style; });
+}
+HWND OpenMenu(const Overlay& o) { return FindProcessWindow(o.process.dwProcessId, "#32768"); }
+}  // namespace
+
+TEST(ModalLoops, NoMenuOpensWhileADialogIsUp) {
+    Overlay o;
+    ASSERT_TRUE(o.Start(Ini("Width=700\r\nHeight=600\r\n")));
+    PostMessageA(o.frame, WM_COMMAND, 0x80, 0);
+    HWND dialog = o.WaitForWindow("等分割数の設定");
+    ASSERT_NE(dialog, nullptr);
+    const RECT f = o.FrameRect();
+    RECT d{};
+    GetWindowRect(dialog, &d);
+    ASSERT_GT(d.left - f.left, 40);  // the dialog is centred: room beside it
+    ASSERT_TRUE(PointerTo(f.left + 20, f.top + 20));
+    ASSERT_TRUE(RightButton(true));
+    ASSERT_TRUE(RightButton(false));
+    // The release as the back pane and the grip hear it too.
+    PostMessageA(o.back, WM_RBUTTONUP, 0, MAKELPARAM(20, 20));
+    PostMessageA(FindProcessWindow(o.process.dwProcessId, "NaviWindow"), WM_RBUTTONUP, 0, 0);
+    ASSERT_TRUE(AfterPostedMessages(o));
+    EXPECT_EQ(OpenMenu(o), nullptr);
+    // Exit waits for the dialog; the dialog's end then closes the overlay.
+    PostMessageA(o.frame, WM_COMMAND, 32769, 0);
+    ASSERT_TRUE(AfterPostedMessages(o));
+    EXPECT_TRUE(IsWindow(dialog));
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(o.WaitForExit());
+}
+
+TEST(ModalLoops, TheHotKeyDuringTheSaveDialogKeepsTheFramesPlace) {
+    Overlay o;
+    ASSERT_TRUE(o.Start(Ini("Tray=1\r\nHotkey=833\r\n")));  // Ctrl+Alt+A
+    ASSERT_TRUE(o.MoveTo(70, 90));
+    const RECT f = o.FrameRect();
+    PostMessageA(o.frame, WM_COMMAND, 32772, 0);
+    HWND save = o.WaitForWindow("キャプチャーの保存");
+    ASSERT_NE(save, nullptr);
+    ASSERT_TRUE(Hidden(o));
+    ASSERT_TRUE(FocusOn(save));
+    for (WORD key : {VK_CONTROL, VK_MENU}) ASSERT_TRUE(Key(key, true));
+    ASSERT_TRUE(Tap('A'));
+    for (WORD key : {VK_MENU, VK_CONTROL}) ASSERT_TRUE(Key(key, false));
+    // The hot key and a click on the icon as the frame gets them, for a certain arrival.
+    PostMessageA(o.frame, WM_HOTKEY, 1000, 0);
+    PostMessageA(o.frame, kTrayMessage, kIconId, WM_LBUTTONDOWN);
+    ASSERT_TRUE(AfterPostedMessages(o));
+    EXPECT_FALSE(IsWindowVisible(o.frame));
+    EXPECT_FALSE(IsWindowVisible(o.back));
+    PostMessageA(save, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(Shown(o));
+    EXPECT_TRUE(o.SettlesAt(f));
+    ASSERT_TRUE(o.Close());
+}
