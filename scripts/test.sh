@@ -3,14 +3,18 @@
 #
 #   test.sh --repeat N   soak: builds once and runs the Win32 and end-to-end tiers N times in one
 #                        session, then says how many runs failed and which tests, how often.
+#   test.sh --shuffle N  the Win32 and end-to-end tiers each in one process, N rounds in a new
+#                        order each: what one test leaves behind must not decide a later one.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-repeat=0
+repeat=0 shuffle=0
 if [ $# -gt 0 ]; then
   if [ $# = 2 ] && [ "$1" = --repeat ] && [[ $2 =~ ^[1-9][0-9]*$ ]]; then
     repeat=$2
+  elif [ $# = 2 ] && [ "$1" = --shuffle ] && [[ $2 =~ ^[1-9][0-9]*$ ]]; then
+    shuffle=$2
   else
-    echo "usage: test.sh [--repeat N]" >&2
+    echo "usage: test.sh [--repeat N | --shuffle N]" >&2
     exit 2
   fi
 fi
@@ -19,6 +23,18 @@ bash "$here/scripts/setup.sh"
 source "$here/scripts/wine-env.sh"
 wine_way testing
 bash "$here/scripts/build.sh"
+
+if [ "$shuffle" != 0 ]; then
+  source "$here/scripts/session.sh"
+  trap stop_session EXIT
+  start_session --input
+  status=0
+  for tier in win_tests e2e_tests; do
+    echo "== $tier: $shuffle rounds in one process, shuffled (Wine on $DISPLAY)"
+    "$PEMOKA_WINE" "$PEMOKA_TREE/bin/$tier.exe" --gtest_repeat="$shuffle" --gtest_shuffle --gtest_brief=1 || status=1
+  done
+  exit "$status"
+fi
 
 if [ "$repeat" = 0 ]; then
   echo "== unit tests (native, sanitizers)"

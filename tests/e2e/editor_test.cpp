@@ -5,9 +5,11 @@
 #include <string>
 
 #include "overlay_harness.h"
+#include "pemoka_version.h"
+#include "settings/shared_names.h"
 
 namespace {
-constexpr char kDialogCaption[] = "ペモカの設定 Ver=0.18";
+constexpr char kDialogCaption[] = "ペモカの設定 Ver=" PEMOKA_VERSION_SHOWN;
 constexpr int kLineColourButton = 1002, kSwatch = 1001, kTray = 1009, kAlt = 1010, kStartupGuide = 1021,
               kKeyEdit = 1023, kWidthEdit = 1026, kOuterOff = 1035;
 

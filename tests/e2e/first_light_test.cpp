@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "overlay_harness.h"
+#include "settings/shared_names.h"
 
 namespace {
 // Waits for client pixel (x, y) to satisfy pred (paints arrive asynchronously).
@@ -88,7 +89,7 @@ TEST(FirstLight, SettingsChangedMessageRepaintsInTheNewColour) {
     ASSERT_TRUE(PixelBecomes(o, 66, 30, IsRed));
     WriteTextFile(o.SettingsPath(), Ini("LineColor=65280\r\nInitRule=4\r\n"));  // green, halves
     DWORD_PTR result;
-    ASSERT_TRUE(SendMessageTimeoutA(o.frame, 0x8001, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
+    ASSERT_TRUE(SendMessageTimeoutA(o.frame, kSettingsChangedMessage, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
     EXPECT_TRUE(PixelBecomes(o, 99, 30, [](COLORREF c) { return NearColour(c, RGB(0, 255, 0)); }));
     EXPECT_TRUE(PixelBecomes(o, 66, 30, ShowsBackdrop));
     ASSERT_TRUE(o.Close());

@@ -1,10 +1,11 @@
 // The navigation grip of a running overlay, driven by real clicks and drags.
 #include <gtest/gtest.h>
 
+#include "overlay/windows/navigation_grip.h"
 #include "overlay_harness.h"
 
 namespace {
-HWND Grip(const Overlay& o) { return FindProcessWindow(o.process.dwProcessId, "NaviWindow"); }
+HWND Grip(const Overlay& o) { return FindProcessWindow(o.process.dwProcessId, kGripClass); }
 
 RECT WindowRect(HWND w) {
     RECT r{};

@@ -4,10 +4,14 @@
 
 #include <string>
 
+#include "overlay/menus/tray.h"
+#include "overlay/windows/navigation_grip.h"
 #include "overlay_harness.h"
+#include "pemoka_version.h"
+#include "settings/shared_names.h"
 
 namespace {
-constexpr UINT kTrayMessage = 0x8000, kIconId = 1000;
+constexpr UINT kIconId = kTrayIconId;
 
 // Opens the context menu with a real right click inside the frame; the open menu's window.
 HWND RightClickMenu(const Overlay& o) {
@@ -92,7 +96,7 @@ TEST(ContextMenu, BorderBackPaneAndVersionCommands) {
     PostMessageA(o.frame, WM_COMMAND, 32790, 0);
     HWND box = o.WaitForWindow("ペモカ");
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(BoxText(box), "mirvo\nペモカ\n0.18");
+    EXPECT_EQ(BoxText(box), "mirvo\nペモカ\n" PEMOKA_VERSION_SHOWN);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
     ASSERT_TRUE(o.Close());
@@ -178,7 +182,7 @@ TEST(HotKey, HeldElsewhereWarnsAndIsGivenBackOnChangeAndClose) {
     // A new combination from the file: the old one is given back, the new one taken.
     WriteTextFile(o.SettingsPath(), Ini("Tray=1\r\nHotkey=834\r\n"));  // Ctrl+Alt+B
     DWORD_PTR result;
-    ASSERT_TRUE(SendMessageTimeoutA(o.frame, 0x8001, 0, 0, SMTO_NORMAL, kWaitMs, &result));
+    ASSERT_TRUE(SendMessageTimeoutA(o.frame, kSettingsChangedMessage, 0, 0, SMTO_NORMAL, kWaitMs, &result));
     EXPECT_TRUE(RegisterHotKey(nullptr, 1, kCtrlAlt, 'A'));
     EXPECT_FALSE(RegisterHotKey(nullptr, 2, kCtrlAlt, 'B'));
     UnregisterHotKey(nullptr, 1);
@@ -213,7 +217,7 @@ TEST(ModalLoops, NoMenuOpensWhileADialogIsUp) {
     ASSERT_TRUE(RightButton(false));
     // The release as the back pane and the grip hear it too.
     PostMessageA(o.back, WM_RBUTTONUP, 0, MAKELPARAM(20, 20));
-    PostMessageA(FindProcessWindow(o.process.dwProcessId, "NaviWindow"), WM_RBUTTONUP, 0, 0);
+    PostMessageA(FindProcessWindow(o.process.dwProcessId, kGripClass), WM_RBUTTONUP, 0, 0);
     ASSERT_TRUE(AfterPostedMessages(o));
     EXPECT_EQ(OpenMenu(o), nullptr);
     // Exit waits for the dialog; the dialog's end then closes the overlay.
@@ -238,7 +242,7 @@ TEST(ModalLoops, TheHotKeyDuringTheSaveDialogKeepsTheFramesPlace) {
     ASSERT_TRUE(Tap('A'));
     for (WORD key : {VK_MENU, VK_CONTROL}) ASSERT_TRUE(Key(key, false));
     // The hot key and a click on the icon as the frame gets them, for a certain arrival.
-    PostMessageA(o.frame, WM_HOTKEY, 1000, 0);
+    PostMessageA(o.frame, WM_HOTKEY, kHotKeyId, 0);
     PostMessageA(o.frame, kTrayMessage, kIconId, WM_LBUTTONDOWN);
     ASSERT_TRUE(AfterPostedMessages(o));
     EXPECT_FALSE(IsWindowVisible(o.frame));

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "overlay/windows/window_set.h"
+
 bool WaitUntil(const std::function<bool()>& cond, int ms) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
     for (;;) {
@@ -162,8 +164,8 @@ bool Overlay::Launch(const char* ini) {
 bool Overlay::WaitForWindows() {
     const DWORD pid = process.dwProcessId;
     return WaitUntil([&] {
-        frame = FindProcessWindow(pid, "__pemoka_246__");
-        back = FindProcessWindow(pid, "__pemoka_246__Bk");
+        frame = FindProcessWindow(pid, kFrameClass);
+        back = FindProcessWindow(pid, kBackPaneClass);
         return frame && back && IsWindowVisible(frame) && IsWindowVisible(back);
     });
 }
@@ -302,6 +304,8 @@ bool PointerOver(HWND window, HWND alsoFine) {
         return under == XWindow(window) || (alsoFine && under == XWindow(alsoFine));
     });
 }
+
+bool XStackedAbove(HWND a, HWND b) { return AskAgent("above " + XWindow(a) + " " + XWindow(b)) == "1"; }
 
 bool FocusOn(HWND window, HWND alsoFine) {
     // Keys go where the X server has its keyboard focus: wait until it is on the window. A

@@ -91,6 +91,9 @@ bool SameRect(const RECT& a, const RECT& b);
 // Waits until the X server has the window under the pointer, so that a button goes to it: a
 // window that the system shows may reach the screen a little later.
 bool PointerOver(HWND window, HWND alsoFine = nullptr);
+// Whether the X server stacks window a above window b (it may differ from the window order that
+// GetWindow reports); false when the X server does not know either.
+bool XStackedAbove(HWND a, HWND b);
 // Brings a top-level window to the foreground and waits until the X server gives it the
 // keyboard; alsoFine, when given, may take the keyboard instead.
 bool FocusOn(HWND window, HWND alsoFine = nullptr);

@@ -8,6 +8,8 @@
 //   key KEYSYM down|up the key with that keysym, in decimal
 //   focus             answers the X window that has the keyboard focus, in decimal
 //   under             answers the top-level X window under the pointer, in decimal (0: none)
+//   above A B         answers 1 when top-level X window A stands above B in the stacking order,
+//                     0 when below, -1 when either is not a child of the root
 // Each answers "ok" (or the number) once the X server has handled it, or "error".
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -38,6 +40,17 @@ std::string Handle(Display* d, const char* line) {
         int revert = 0;
         XGetInputFocus(d, &w, &revert);
         return std::to_string(w);
+    } else if (unsigned long a = 0, b = 0; std::sscanf(line, "above %lu %lu", &a, &b) == 2) {
+        Window root = 0, parent = 0, *children = nullptr;
+        unsigned count = 0;
+        int ia = -1, ib = -1;  // XQueryTree lists the children bottom first
+        if (XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count))
+            for (unsigned i = 0; i < count; ++i) {
+                if (children[i] == a) ia = static_cast<int>(i);
+                if (children[i] == b) ib = static_cast<int>(i);
+            }
+        if (children) XFree(children);
+        return ia < 0 || ib < 0 ? "-1" : ia > ib ? "1" : "0";
     } else if (std::strncmp(line, "under", 5) == 0) {
         Window root = 0, child = 0;
         int rx, ry, wx, wy;

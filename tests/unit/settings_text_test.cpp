@@ -3,6 +3,7 @@
 #include <string>
 
 #include "settings/settings_record.h"
+#include "settings/shared_names.h"
 
 namespace {
 // The section text with its zero separators shown as '|'.
@@ -38,4 +39,9 @@ TEST(SettingsText, TooSmallBufferGivesNothing) {
     char buf[40];
     EXPECT_EQ(FormatSettingsSection(DefaultSettings(), buf, sizeof buf), 0u);
     EXPECT_EQ(FormatSettingsSection(DefaultSettings(), buf, 0), 0u);
+}
+
+TEST(SharedNames, WhatTheProgramsKnowOfEachOther) {
+    EXPECT_STREQ(kFrameClass, "__pemoka_246__");
+    EXPECT_EQ(kSettingsChangedMessage, 0x8001u);  // WM_APP + 1
 }

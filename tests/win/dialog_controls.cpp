@@ -1,5 +1,7 @@
 #include "dialog_controls.h"
 
+#include <gtest/gtest.h>
+
 namespace {
 BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lp) {
     char cls[16];
@@ -9,7 +11,44 @@ BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lp) {
     }
     return TRUE;
 }
+struct Driver {
+    std::vector<DialogStep> steps;
+    size_t next = 0;
+    HWND last = nullptr;
+    int ticks = 0;
+};
+Driver* g_driver = nullptr;
+
+void CALLBACK Drive(HWND, UINT, UINT_PTR, DWORD) {
+    Driver& d = *g_driver;
+    const HWND dialog = ForemostDialog();
+    if (dialog && dialog != d.last && d.next < d.steps.size()) {
+        d.last = dialog;
+        d.ticks = 0;
+        d.steps[d.next++](dialog);
+        return;
+    }
+    // Waiting for a dialog to open or to close: a bound keeps a failure from hanging the run.
+    if (dialog && ++d.ticks > 1000) {
+        ADD_FAILURE() << "the dialog did not go on";
+        EndDialog(dialog, 0);
+        d.ticks = 0;
+    }
+}
 }  // namespace
+
+size_t DriveDialogs(std::vector<DialogStep> steps, const std::function<void()>& run) {
+    Driver driver{std::move(steps)};
+    g_driver = &driver;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, Drive);
+    run();
+    KillTimer(nullptr, timer);
+    MSG msg;  // a tick already posted must not reach a later test
+    while (PeekMessageA(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+    }
+    g_driver = nullptr;
+    return driver.next;
+}
 
 HWND ForemostDialog() {
     HWND dialog = nullptr;

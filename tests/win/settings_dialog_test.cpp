@@ -12,50 +12,20 @@
 
 #include "editor/resources/resource.h"
 #include "editor/settings_dialog.h"
+#include "pemoka_version.h"
 #include "settings/settings_file.h"
 #include "settings/shared_names.h"
 #include "dialog_controls.h"
 #include "temp_folder.h"
 
 namespace {
-using Step = std::function<void(HWND)>;
-
-// Each step runs once the foremost dialog of this thread is another than the last step's:
-// the settings dialog, a dialog it opened, the settings dialog again.
-struct Driver {
-    std::vector<Step> steps;
-    size_t next = 0;
-    HWND last = nullptr;
-    int ticks = 0;
-};
-Driver* g_driver = nullptr;
-
-void CALLBACK Drive(HWND, UINT, UINT_PTR, DWORD) {
-    Driver& d = *g_driver;
-    const HWND dialog = ForemostDialog();
-    if (dialog && dialog != d.last && d.next < d.steps.size()) {
-        d.last = dialog;
-        d.ticks = 0;
-        d.steps[d.next++](dialog);
-        return;
-    }
-    // Waiting for a dialog to open or to close: a bound keeps a failure from hanging the run.
-    if (dialog && ++d.ticks > 1000) {
-        ADD_FAILURE() << "the dialog did not go on";
-        EndDialog(dialog, 0);
-        d.ticks = 0;
-    }
-}
+using Step = DialogStep;
 
 // Runs the settings dialog through its steps; returns how many ran.
 size_t RunSettingsDialog(std::vector<Step> steps) {
-    Driver driver{std::move(steps)};
-    g_driver = &driver;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 10, Drive);
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS), nullptr, SettingsDialogProc, 0);
-    KillTimer(nullptr, timer);
-    g_driver = nullptr;
-    return driver.next;
+    return DriveDialogs(std::move(steps), [] {
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS), nullptr, SettingsDialogProc, 0);
+    });
 }
 
 void Press(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
@@ -143,7 +113,7 @@ TEST_F(SettingsDialogTest, OpensWithTheFileAndCancelWritesNothing) {
         Press(d, IDCANCEL);
     }});
     ASSERT_EQ(ran, 1u);
-    EXPECT_EQ(caption, "ペモカの設定 Ver=0.18");
+    EXPECT_EQ(caption, "ペモカの設定 Ver=" PEMOKA_VERSION_SHOWN);
     EXPECT_EQ(controls, (std::vector<Control>{
                             {IDOK, "Button", "OK"}, {IDCANCEL, "Button", "キャンセル"},
                             {IDC_LINE_COLOUR, "Button", "線の色"}, {IDC_SWATCH, "Static", ""},
