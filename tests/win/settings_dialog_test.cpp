@@ -296,6 +296,21 @@ TEST_F(SettingsDialogTest, TheKeyEditTakesKeyPressesButNotModifiersCharactersOrT
     EXPECT_STREQ(line, "869");  // 0x300 + Num 5 (0x65)
 }
 
+// The arrows write the number past 999 without a thousands separator, so OK stores what they show.
+TEST_F(SettingsDialogTest, AnArrowStepPast999StoresTheNumberShown) {
+    Prepare("Width=999\r\nHeight=999\r\n");
+    std::string shown;
+    RunSettingsDialog({[&](HWND d) {
+        ClickUpArrow(GetDlgItem(d, IDC_WIDTH_SPIN));
+        SendDlgItemMessageA(d, IDC_HEIGHT, WM_KEYDOWN, VK_UP, 0);
+        shown = ItemText(d, IDC_WIDTH) + " " + ItemText(d, IDC_HEIGHT);
+        Press(d, IDOK);
+    }});
+    EXPECT_EQ(shown, "1000 1000");
+    EXPECT_EQ(GetPrivateProfileIntA("SET", "Width", 0, path.c_str()), 1000u);
+    EXPECT_EQ(GetPrivateProfileIntA("SET", "Height", 0, path.c_str()), 1000u);
+}
+
 namespace {
 int g_changedMessages = 0;
 LRESULT CALLBACK CountChanges(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
