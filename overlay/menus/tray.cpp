@@ -8,6 +8,7 @@
 
 namespace {
 HICON g_trayIcon = nullptr;
+bool g_trayIconAdded = false;  // apart from the handle: an icon that cannot be loaded is added null
 bool g_hotKeyHeld = false;
 constexpr char kTip[] = "ペモカ";
 }  // namespace
@@ -46,13 +47,15 @@ void HideToTray() {
     g_trayIcon = static_cast<HICON>(
         LoadImageA(g_windows.instance, MAKEINTRESOURCEA(IDI_FRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     SetTrayIcon(kTip, g_trayIcon, NIM_ADD);
+    g_trayIconAdded = true;
     HideWindowSet();
 }
 
 void RemoveTrayIcon() {
-    if (!g_trayIcon) return;
+    if (!g_trayIconAdded) return;
     SetTrayIcon(nullptr, nullptr, NIM_DELETE);
-    DestroyIcon(g_trayIcon);
+    g_trayIconAdded = false;
+    if (g_trayIcon) DestroyIcon(g_trayIcon);
     g_trayIcon = nullptr;
 }
 
@@ -60,7 +63,7 @@ bool HandleTrayMessage(UINT msg, WPARAM wp, LPARAM lp) {
     static UINT taskbarCreated = 0;  // registered once; no guarded initialisation
     if (!taskbarCreated) taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     if (taskbarCreated && msg == taskbarCreated) {
-        if (g_trayIcon) SetTrayIcon(kTip, g_trayIcon, NIM_ADD);
+        if (g_trayIconAdded) SetTrayIcon(kTip, g_trayIcon, NIM_ADD);
         return true;
     }
     if (msg != kTrayMessage) return false;

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "overlay/menus/popup_menus.h"
+#include "overlay/menus/tray.h"
+#include "overlay/windows/window_set.h"
 #include "overlay/windows/system_function.h"
 
 namespace {
@@ -86,4 +88,33 @@ TEST(Menus, SystemFunctionsAreFoundInTheSystemFolderOnly) {
     EXPECT_EQ((SystemFunction<decltype(Shell_NotifyIconA)>("shell32.dll", "NoSuchFunction")), nullptr);
     EXPECT_EQ((SystemFunction<decltype(Shell_NotifyIconA)>("pemoka-no-such.dll", "Shell_NotifyIconA")), nullptr);
     EXPECT_EQ((SystemFunction<decltype(Shell_NotifyIconA)>(std::string(300, 'a').c_str(), "X")), nullptr);
+}
+
+namespace {
+// Whether the shell holds the frame's icon: changing the tip of a missing icon fails.
+bool ShellHoldsTrayIcon(HWND frame) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = frame;
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_TIP;
+    auto* notify = SystemFunction<decltype(Shell_NotifyIconA)>("shell32.dll", "Shell_NotifyIconA");
+    return notify && notify(NIM_MODIFY, &data);
+}
+}  // namespace
+
+// An icon that cannot be loaded is added all the same, without an image, and must go as well.
+TEST(Menus, ATrayIconWithoutItsImageIsRemovedToo) {
+    g_windows = {};
+    g_windows.instance = GetModuleHandleA("kernel32.dll");  // holds no icon 108
+    g_windows.frame = CreateWindowExA(0, "Static", nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(g_windows.frame, nullptr);
+    HideToTray();
+    const bool shown = ShellHoldsTrayIcon(g_windows.frame);
+    RemoveTrayIcon();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(ShellHoldsTrayIcon(g_windows.frame));
+    SetTrayIcon(nullptr, nullptr, NIM_DELETE);  // whatever the test found
+    DestroyWindow(g_windows.frame);
+    g_windows = {};
 }
