@@ -19,6 +19,7 @@ namespace {
 constexpr int kSizeMin = 40, kSizeMax = 5000;
 constexpr int kLineWidthMin = 1, kLineWidthMax = 10;
 constexpr int kTestHotKey = 4096;
+constexpr UINT kNotifyTimeoutMs = 3000;  // for each guide frame
 constexpr char kMessageCaption[] = "ペモカ";
 
 // The up-down control steps the integer in its buddy edit, within the range.
@@ -86,8 +87,10 @@ void WarnUnwritten(HWND dialog) {
 
 BOOL CALLBACK NotifyIfFrame(HWND hwnd, LPARAM) {
     char cls[100];
+    // A frame that does not answer (hung, or stopped in a debugger) holds up OK only for a
+    // while, and the other frames still hear.
     if (GetClassNameA(hwnd, cls, sizeof cls) && lstrcmpA(cls, kFrameClass) == 0)
-        SendMessageA(hwnd, kSettingsChangedMessage, 0, 0);
+        SendMessageTimeoutA(hwnd, kSettingsChangedMessage, 0, 0, SMTO_ABORTIFHUNG, kNotifyTimeoutMs, nullptr);
     return TRUE;
 }
 }  // namespace
