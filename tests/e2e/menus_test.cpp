@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "../win/shell_icon.h"
 #include "overlay_harness.h"
 
 namespace {
@@ -30,16 +31,7 @@ void MenuKeys(HWND menu, std::initializer_list<std::pair<WORD, int>> keys) {
         for (int i = 0; i < times; ++i) PostMessageA(menu, WM_KEYDOWN, key, 0);
 }
 
-// Whether the shell holds the overlay's icon: changing the tip of a missing icon fails.
-bool HasTrayIcon(HWND frame) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = sizeof data;
-    data.hWnd = frame;
-    data.uID = kIconId;
-    data.uFlags = NIF_TIP;
-    lstrcpyA(data.szTip, "ペモカ");
-    return Shell_NotifyIconA(NIM_MODIFY, &data) != 0;
-}
+bool HasTrayIcon(HWND frame) { return ShellHoldsIcon(frame, kIconId); }
 
 bool Hidden(const Overlay& o) {
     return WaitUntil([&] { return !IsWindowVisible(o.frame) && !IsWindowVisible(o.back); });

@@ -10,6 +10,7 @@
 #include "overlay/menus/tray.h"
 #include "overlay/windows/window_set.h"
 #include "overlay/windows/system_function.h"
+#include "shell_icon.h"
 
 namespace {
 struct MenuItem {
@@ -90,19 +91,6 @@ TEST(Menus, SystemFunctionsAreFoundInTheSystemFolderOnly) {
     EXPECT_EQ((SystemFunction<decltype(Shell_NotifyIconA)>(std::string(300, 'a').c_str(), "X")), nullptr);
 }
 
-namespace {
-// Whether the shell holds the frame's icon: changing the tip of a missing icon fails.
-bool ShellHoldsTrayIcon(HWND frame) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = sizeof data;
-    data.hWnd = frame;
-    data.uID = kTrayIconId;
-    data.uFlags = NIF_TIP;
-    auto* notify = SystemFunction<decltype(Shell_NotifyIconA)>("shell32.dll", "Shell_NotifyIconA");
-    return notify && notify(NIM_MODIFY, &data);
-}
-}  // namespace
-
 // An icon that cannot be loaded is added all the same, without an image, and must go as well.
 TEST(Menus, ATrayIconWithoutItsImageIsRemovedToo) {
     g_windows = {};
@@ -110,10 +98,10 @@ TEST(Menus, ATrayIconWithoutItsImageIsRemovedToo) {
     g_windows.frame = CreateWindowExA(0, "Static", nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(g_windows.frame, nullptr);
     HideToTray();
-    const bool shown = ShellHoldsTrayIcon(g_windows.frame);
+    const bool shown = ShellHoldsIcon(g_windows.frame, kTrayIconId);
     RemoveTrayIcon();
     EXPECT_TRUE(shown);
-    EXPECT_FALSE(ShellHoldsTrayIcon(g_windows.frame));
+    EXPECT_FALSE(ShellHoldsIcon(g_windows.frame, kTrayIconId));
     SetTrayIcon(nullptr, nullptr, NIM_DELETE);  // whatever the test found
     DestroyWindow(g_windows.frame);
     g_windows = {};
