@@ -1,10 +1,12 @@
 #include "settings_dialog.h"
 
 #include <commctrl.h>
+#include <imm.h>
 
 #include <cstdio>
 
 #include "../settings/settings_file.h"
+#include "../overlay/windows/system_function.h"
 #include "../settings/shared_names.h"
 #include "dialog_rules.h"
 #include "key_names.h"
@@ -17,6 +19,7 @@ namespace {
 constexpr int kSizeMin = 40, kSizeMax = 5000;
 constexpr int kLineWidthMin = 1, kLineWidthMax = 10;
 constexpr int kTestHotKey = 4096;
+constexpr UINT kNotifyTimeoutMs = 3000;  // for each guide frame
 constexpr char kMessageCaption[] = "ペモカ";
 
 // The up-down control steps the integer in its buddy edit, within the range.
@@ -84,8 +87,10 @@ void WarnUnwritten(HWND dialog) {
 
 BOOL CALLBACK NotifyIfFrame(HWND hwnd, LPARAM) {
     char cls[100];
+    // A frame that does not answer (hung, or stopped in a debugger) holds up OK only for a
+    // while, and the other frames still hear.
     if (GetClassNameA(hwnd, cls, sizeof cls) && lstrcmpA(cls, kFrameClass) == 0)
-        SendMessageA(hwnd, kSettingsChangedMessage, 0, 0);
+        SendMessageTimeoutA(hwnd, kSettingsChangedMessage, 0, 0, SMTO_ABORTIFHUNG, kNotifyTimeoutMs, nullptr);
     return TRUE;
 }
 }  // namespace
@@ -128,6 +133,10 @@ int InitSettingsDialog(HWND dialog) {
     ShowKey(keyEdit, key, "");
     g_editor.previousKeyEditProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(keyEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(KeyEditProc)));
+    // An input method that is on would hand every key over as VK_PROCESSKEY: the key edit has
+    // no input context, so keys reach it as themselves.
+    if (auto* associate = SystemFunction<decltype(ImmAssociateContext)>("imm32.dll", "ImmAssociateContext"))
+        associate(keyEdit, nullptr);
     g_editor.key = key;
     FillStartupList(dialog);
     return 1;
@@ -183,16 +192,29 @@ void EndSettingsDialog(HWND dialog) {
 LRESULT CALLBACK KeyEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_KEYDOWN:
-            // Modifiers alone are not the key; they have their boxes.
-            if (wp == VK_SHIFT || wp == VK_CONTROL || wp == VK_MENU || wp == VK_LWIN || wp == VK_RWIN) return 0;
+            // Modifiers alone are not the key; they have their boxes. A key an input method has
+            // taken names no key at all.
+            if (wp == VK_SHIFT || wp == VK_CONTROL || wp == VK_MENU || wp == VK_LWIN || wp == VK_RWIN ||
+                wp == VK_PROCESSKEY)
+                return 0;
             g_editor.key = static_cast<unsigned>(wp) & 0xFF;
             {
                 const char unnamed[2] = {static_cast<char>(g_editor.key), '\0'};
                 ShowKey(edit, g_editor.key, unnamed);
             }
             return 0;
+        // The text always names the key that OK stores: nothing is typed, pasted, cut, cleared
+        // or undone into it, and it offers no menu that would (a right click, Shift+F10 and the
+        // menu key all end in WM_CONTEXTMENU).
         case WM_CHAR:
-        case WM_RBUTTONDOWN: return 0;
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_CONTEXTMENU:
+        case WM_PASTE:
+        case WM_CUT:
+        case WM_CLEAR:
+        case WM_UNDO:
+        case EM_UNDO: return 0;
         default: return CallWindowProcA(g_editor.previousKeyEditProc, edit, msg, wp, lp);
     }
 }

@@ -5,7 +5,9 @@
 namespace {
 constexpr char kFileName[] = "pemoka.ini";
 constexpr char kSection[] = "SET";
-constexpr DWORD kExePathMax = 256;  // bytes requested for the executable's path
+// Room for the executable's whole path whenever its folder leaves room for a file beside it
+// (under 259 bytes), whatever its own name (up to 255 bytes).
+constexpr DWORD kExePathMax = MAX_PATH + 256;
 }  // namespace
 
 char* CutToFolder(char* path) {
@@ -26,7 +28,7 @@ char* CutToFolder(char* path) {
 
 int ComposeProgramPath(const char* exePath, const char* name, char* out) {
     out[0] = '\0';
-    char folder[MAX_PATH];
+    char folder[kExePathMax];
     size_t len = std::strlen(exePath);
     if (len >= sizeof folder) return 0;
     std::memcpy(folder, exePath, len + 1);
@@ -41,9 +43,9 @@ int ComposeProgramPath(const char* exePath, const char* name, char* out) {
 int ComposeSettingsPath(const char* exePath, char* out) { return ComposeProgramPath(exePath, kFileName, out); }
 
 int ProgramFilePath(const char* name, char* out) {
-    char exePath[MAX_PATH];
+    char exePath[kExePathMax];
     DWORD n = GetModuleFileNameA(nullptr, exePath, kExePathMax);
-    // A full buffer means the path was cut short: its folder would be the wrong one.
+    // A full buffer means the path was cut short; its folder is then too long for the file.
     if (n == 0 || n >= kExePathMax) {
         out[0] = '\0';
         return 0;

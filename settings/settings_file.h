@@ -14,7 +14,7 @@ char* CutToFolder(char* path);
 int ComposeSettingsPath(const char* exePath, char* out);
 
 // Folder of exePath plus name into out (MAX_PATH bytes). Returns 0 when the result would not fit
-// in MAX_PATH - 1 bytes; out is then empty.
+// in MAX_PATH - 1 bytes, whatever the length of exePath's own file name; out is then empty.
 int ComposeProgramPath(const char* exePath, const char* name, char* out);
 // The same for the running executable, whose path must be had whole; "" gives its folder.
 int ProgramFilePath(const char* name, char* out);

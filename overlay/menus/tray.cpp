@@ -45,13 +45,15 @@ void HideToTray() {
     g_tray.icon = static_cast<HICON>(
         LoadImageA(g_windows.instance, MAKEINTRESOURCEA(IDI_FRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     SetTrayIcon(kTip, g_tray.icon, NIM_ADD);
+    g_tray.iconAdded = true;
     HideWindowSet();
 }
 
 void RemoveTrayIcon() {
-    if (!g_tray.icon) return;
+    if (!g_tray.iconAdded) return;
     SetTrayIcon(nullptr, nullptr, NIM_DELETE);
-    DestroyIcon(g_tray.icon);
+    g_tray.iconAdded = false;
+    if (g_tray.icon) DestroyIcon(g_tray.icon);
     g_tray.icon = nullptr;
 }
 
@@ -61,5 +63,5 @@ UINT TaskbarCreatedMessage() {
 }
 
 void ShowTrayIconAgain() {
-    if (g_tray.icon) SetTrayIcon(kTip, g_tray.icon, NIM_ADD);
+    if (g_tray.iconAdded) SetTrayIcon(kTip, g_tray.icon, NIM_ADD);
 }

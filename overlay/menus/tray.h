@@ -7,7 +7,8 @@ constexpr UINT kTrayIconId = 1000;
 constexpr int kHotKeyId = 1000;
 
 struct TrayState {
-    HICON icon;            // the shown icon's image; null while none is shown
+    HICON icon;            // the shown icon's image, which may be null
+    bool iconAdded;        // kept apart from the image: an icon that cannot be loaded is added null
     bool hotKeyHeld;       // this program holds hot key 1000
     UINT taskbarCreated;   // the shell's "TaskbarCreated" message, once registered
 };

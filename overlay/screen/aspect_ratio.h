@@ -25,6 +25,6 @@ struct FrameSize {
 
 // The size a w x h frame takes with the ratio a:b. When a > b the width stays and the height
 // becomes (w / a) * b + 0.5, truncated; otherwise the height stays and the width becomes
-// (h / b) * a + 0.5, truncated. Where that is not a size of at least one pixel (a zero or
-// negative term, a result below one pixel) the frame keeps w x h.
+// (h / b) * a + 0.5, truncated. Where that gives no side of at least the frame's minimum of 40
+// pixels (a zero or negative term, a result below 40) the frame keeps w x h.
 FrameSize AspectSize(int w, int h, int a, int b);

@@ -47,8 +47,10 @@ ResizePlacement ComputeResizeStep(const Rect& r, int dx, int dy, int edges, bool
     ResizePlacement out{r.left + ((edges & kEdgeLeft) ? dx : 0), r.top + ((edges & kEdgeTop) ? dy : 0),
                         w + widthChange, h + heightChange, (edges & (kEdgeTop | kEdgeLeft)) != 0, true};
 
-    // The whole step is dropped, in both dimensions, when either would go below the minimum.
-    if (widthFrozen || out.w < kMinFrameSize || heightFrozen || out.h < kMinFrameSize) {
+    // The whole step is dropped, in both dimensions, when either side would shrink below the
+    // minimum. A side already below it (a hand-edited size) may still grow.
+    const bool widthTooSmall = out.w < kMinFrameSize && out.w < w, heightTooSmall = out.h < kMinFrameSize && out.h < h;
+    if (widthFrozen || widthTooSmall || heightFrozen || heightTooSmall) {
         out = {r.left, r.top, w, h, false, false};
     }
     return out;

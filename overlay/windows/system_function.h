@@ -1,5 +1,5 @@
 // A function of a system DLL that only some commands use: the tray, the save dialog, the
-// division dialogs' up-down controls and starting the editor. The DLL is loaded from the system
+// division dialogs' up-down controls, starting the editor and the editor's key field. The DLL is loaded from the system
 // folder at the first use, so that the overlay starts without mapping the shell's and the common
 // dialogs' libraries, which a session may never need. Null when it cannot be had; the caller
 // then does without, as it does when the call itself fails.

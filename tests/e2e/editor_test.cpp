@@ -72,6 +72,23 @@ std::string AnswerWarning(const Editor& e) {
     return text;
 }
 
+// Picks RGB(0, 160, 0) in the colour chooser and waits until the swatch shows it.
+bool ChooseGreen(const Editor& e) {
+    e.Press(kLineColourButton);
+    const HWND chooser = e.WaitForPopup();
+    if (!chooser) return false;
+    SetText(GetDlgItem(chooser, 706), "0");  // red, green and blue of the colour chooser
+    SetText(GetDlgItem(chooser, 707), "160");
+    SetText(GetDlgItem(chooser, 708), "0");
+    PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    RECT swatch;
+    GetWindowRect(e.Item(kSwatch), &swatch);
+    return WaitUntil([&] {
+        return !e.Popup() && NearColour(ScreenPixel((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2),
+                                        RGB(0, 160, 0), 8);
+    });
+}
+
 // The first third's line of the overlay, which shows whatever lies under the frame elsewhere.
 bool Shows(const Overlay& o, COLORREF colour) {
     return WaitUntil([&] { return NearColour(o.ClientPixel(66, 30), colour); });
@@ -130,19 +147,7 @@ TEST(Editor, RunningOverlaysRepaintInTheChosenColour) {
 
     Editor e(first.dir);
     ASSERT_TRUE(e.Start());
-    e.Press(kLineColourButton);
-    const HWND chooser = e.WaitForPopup();
-    ASSERT_NE(chooser, nullptr);
-    SetText(GetDlgItem(chooser, 706), "0");  // red, green and blue of the colour chooser
-    SetText(GetDlgItem(chooser, 707), "160");
-    SetText(GetDlgItem(chooser, 708), "0");
-    PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    RECT swatch;
-    GetWindowRect(e.Item(kSwatch), &swatch);
-    EXPECT_TRUE(WaitUntil([&] {
-        return !e.Popup() && NearColour(ScreenPixel((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2),
-                                        RGB(0, 160, 0), 8);
-    }));
+    ASSERT_TRUE(ChooseGreen(e));
     e.Press(IDOK);
     ASSERT_TRUE(e.Exited());
     EXPECT_EQ(IniValue(first.SettingsText(), "LineColor"), "40960");
@@ -150,6 +155,31 @@ TEST(Editor, RunningOverlaysRepaintInTheChosenColour) {
         EXPECT_TRUE(Shows(o, RGB(0, 160, 0))) << o.process.dwProcessId;
         ASSERT_TRUE(o.Close());
     }
+}
+
+TEST(Editor, AnOverlayThatDoesNotAnswerHoldsUpOkOnlyForAWhile) {
+    Overlay overlays[2];
+    overlays[1].dir = overlays[0].dir;
+    const POINT kAt[] = {{40, 40}, {1040, 600}};
+    for (size_t i = 0; i < std::size(overlays); ++i) {
+        ASSERT_TRUE(overlays[i].Start()) << i;
+        ASSERT_TRUE(overlays[i].MoveTo(kAt[i].x, kAt[i].y)) << i;
+        ASSERT_TRUE(Shows(overlays[i], RGB(255, 0, 0))) << i;
+    }
+    // The frame that the editor comes to first stops, as in a debugger.
+    const bool firstIsFirst = FindWindowA("__pemoka_246__", nullptr) == overlays[0].frame;
+    Overlay& stopped = overlays[firstIsFirst ? 0 : 1];
+    Overlay& running = overlays[firstIsFirst ? 1 : 0];
+    ASSERT_NE(SuspendThread(stopped.process.hThread), static_cast<DWORD>(-1));
+
+    Editor e(running.dir);
+    ASSERT_TRUE(e.Start());
+    ASSERT_TRUE(ChooseGreen(e));
+    e.Press(IDOK);
+    EXPECT_TRUE(WaitForProcessExit(e.process, 20000));  // a bound of a few seconds for each frame
+    EXPECT_TRUE(Shows(running, RGB(0, 160, 0)));
+    ResumeThread(stopped.process.hThread);
+    for (Overlay& o : overlays) ASSERT_TRUE(o.Close());
 }
 
 TEST(Editor, ASecondStartBringsTheOpenDialogForward) {

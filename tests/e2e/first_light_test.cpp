@@ -139,8 +139,8 @@ TEST(FirstLight, ClosingTheBackPaneEndsWithoutWriting) {
 TEST(FirstLight, LongFoldersReadAndWriteOnlyWhatFits) {
     const std::string ini = Ini("Width=240\r\n");
     {
-        Overlay o;  // a full path of 255 bytes: the settings file path is 255 bytes too
-        ASSERT_TRUE(o.UseFolderForPathLength(255));
+        Overlay o;  // a folder of 249 bytes: the full path and the settings file path are 259 bytes
+        ASSERT_TRUE(o.UseFolderForPathLength(259));
         ASSERT_TRUE(o.Start(ini));
         EXPECT_EQ(o.FrameRect().right - o.FrameRect().left, 240);
         ASSERT_TRUE(o.Close());

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "../win/shell_icon.h"
 #include "overlay/menus/tray.h"
 #include "overlay/windows/navigation_grip.h"
 #include "overlay_harness.h"
@@ -11,7 +12,7 @@
 #include "settings/shared_names.h"
 
 namespace {
-constexpr UINT kIconId = kTrayIconId;
+
 
 // Opens the context menu with a real right click inside the frame; the open menu's window.
 HWND RightClickMenu(const Overlay& o) {
@@ -34,16 +35,7 @@ void MenuKeys(HWND menu, std::initializer_list<std::pair<WORD, int>> keys) {
         for (int i = 0; i < times; ++i) PostMessageA(menu, WM_KEYDOWN, key, 0);
 }
 
-// Whether the shell holds the overlay's icon: changing the tip of a missing icon fails.
-bool HasTrayIcon(HWND frame) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = sizeof data;
-    data.hWnd = frame;
-    data.uID = kIconId;
-    data.uFlags = NIF_TIP;
-    lstrcpyA(data.szTip, "ペモカ");
-    return Shell_NotifyIconA(NIM_MODIFY, &data) != 0;
-}
+bool HasTrayIcon(HWND frame) { return ShellHoldsIcon(frame, kTrayIconId); }
 
 bool Hidden(const Overlay& o) {
     return WaitUntil([&] { return !IsWindowVisible(o.frame) && !IsWindowVisible(o.back); });
@@ -112,7 +104,7 @@ TEST(Tray, EscHidesToTheIconWithTrayOne) {
         PostMessageA(o.frame, WM_KEYDOWN, VK_ESCAPE, 0);  // as the frame hears it
         ASSERT_TRUE(Hidden(o)) << round;
         EXPECT_TRUE(HasTrayIcon(o.frame)) << round;
-        PostMessageA(o.frame, kTrayMessage, kIconId, WM_LBUTTONDOWN);  // a click on the icon
+        PostMessageA(o.frame, kTrayMessage, kTrayIconId, WM_LBUTTONDOWN);  // a click on the icon
         ASSERT_TRUE(Shown(o)) << round;
         EXPECT_TRUE(o.SettlesAt(f)) << round;
         EXPECT_TRUE(HasTrayIcon(o.frame)) << round;  // the icon stays
@@ -126,7 +118,7 @@ TEST(Tray, EscHidesToTheIconWithTrayOne) {
     NOTIFYICONDATAA gone{};
     gone.cbSize = sizeof gone;
     gone.hWnd = o.frame;
-    gone.uID = kIconId;
+    gone.uID = kTrayIconId;
     ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &gone));
     const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     PostMessageA(o.frame, taskbarCreated, 0, 0);
@@ -151,7 +143,7 @@ TEST(Tray, TheTrayMenuOpensFromTheIcon) {
     ASSERT_TRUE(o.Start(Ini("Tray=1\r\n")));
     PostMessageA(o.frame, WM_KEYDOWN, VK_ESCAPE, 0);
     ASSERT_TRUE(Hidden(o));
-    PostMessageA(o.frame, kTrayMessage, kIconId, WM_RBUTTONUP);
+    PostMessageA(o.frame, kTrayMessage, kTrayIconId, WM_RBUTTONUP);
     HWND menu = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (menu = FindProcessWindow(o.process.dwProcessId, "#32768")) && IsWindowVisible(menu); }));
     MenuKeys(menu, {{VK_HOME, 1}, {VK_RETURN, 1}});  // "表示"
@@ -243,7 +235,7 @@ TEST(ModalLoops, TheHotKeyDuringTheSaveDialogKeepsTheFramesPlace) {
     for (WORD key : {VK_MENU, VK_CONTROL}) ASSERT_TRUE(Key(key, false));
     // The hot key and a click on the icon as the frame gets them, for a certain arrival.
     PostMessageA(o.frame, WM_HOTKEY, kHotKeyId, 0);
-    PostMessageA(o.frame, kTrayMessage, kIconId, WM_LBUTTONDOWN);
+    PostMessageA(o.frame, kTrayMessage, kTrayIconId, WM_LBUTTONDOWN);
     ASSERT_TRUE(AfterPostedMessages(o));
     EXPECT_FALSE(IsWindowVisible(o.frame));
     EXPECT_FALSE(IsWindowVisible(o.back));

@@ -66,6 +66,25 @@ TEST(ResizeStep, FortyPixelRuleDropsTheWholeStep) {
     EXPECT_TRUE(Same(ComputeResizeStep(r, -6, 9, kEdgeRight | kEdgeBottom, false, far, false), Dropped(r)));
     EXPECT_TRUE(Same(ComputeResizeStep({0, 0, 300, 41}, 5, 2, kEdgeTop | kEdgeRight, false, far, false),
                      Dropped({0, 0, 300, 41})));
+
+    // A frame below the minimum (a hand-edited size) grows, and never shrinks further.
+    const Rect small{10, 10, 23, 33};  // 13 x 23
+    const struct { int dx, dy, edges; ResizePlacement want; } cases[] = {
+        {2, 0, kEdgeRight | kEdgeBottom, {10, 10, 15, 23, false, true}},  // Ctrl+Right, final step
+        {0, 8, kEdgeRight | kEdgeBottom, {10, 10, 13, 31, false, true}},
+        {-5, -5, kEdgeLeft | kEdgeTop, {5, 5, 18, 28, true, true}},
+        {-1, 0, kEdgeRight | kEdgeBottom, Dropped(small)},
+        {0, -1, kEdgeRight | kEdgeBottom, Dropped(small)},
+        {3, -1, kEdgeRight | kEdgeBottom, Dropped(small)},  // the width could grow, the height would shrink
+        {30, 0, kEdgeRight, {10, 10, 43, 23, false, true}},
+    };
+    for (const auto& c : cases) {
+        const ResizePlacement got = ComputeResizeStep(small, c.dx, c.dy, c.edges, false, far, false);
+        EXPECT_TRUE(Same(got, c.want)) << got << " for " << c.dx << "," << c.dy;
+    }
+    // During a drag the grown edge follows the pointer once it is on the edge's line or beyond.
+    EXPECT_TRUE(Same(ComputeResizeStep(small, 4, 0, kEdgeRight, true, {27, 20}, false), {10, 10, 17, 23, false, true}));
+    EXPECT_TRUE(Same(ComputeResizeStep(small, 4, 0, kEdgeRight, true, {20, 20}, false), Dropped(small)));
 }
 
 TEST(ResizeStep, FrozenEdgesAtTheMinimum) {

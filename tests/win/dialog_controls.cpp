@@ -62,6 +62,14 @@ std::string Text(HWND hwnd) {
     return buf;
 }
 
+void ClickUpArrow(HWND upDown) {
+    RECT r{};
+    GetClientRect(upDown, &r);
+    const LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 4);
+    SendMessageA(upDown, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(upDown, WM_LBUTTONUP, 0, at);
+}
+
 std::vector<Control> Controls(HWND dialog) {
     std::vector<Control> out;
     for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {

@@ -14,6 +14,9 @@ HWND ForemostDialog();
 std::string Text(HWND hwnd);
 inline std::string ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
 
+// A press and release of the left button on the upper half of an up-down control: one step up.
+void ClickUpArrow(HWND upDown);
+
 // A control: identifier (-1 for none), class, and text (empty for edit fields and combo boxes).
 struct Control {
     int id;

@@ -143,9 +143,9 @@ TEST_F(DispatchCommandTest, CustomRatioDialogTakesTheTermsAndShapesTheFrame) {
     EXPECT_EQ(g_guides.variant, 5u);
     EXPECT_FALSE(Invalidated());
 
-    // OK: the upper box is the width term. A term that reads 0 leaves the size, but the
-    // command still repaints.
-    const struct { const char *upper, *lower; int w, h; } cases[] = {{"16", "9", 60, 34}, {"1", "2", 17, 34}, {"abc", "5", 17, 34}};
+    // OK: the upper box is the width term. A term that reads 0, or a side that would be below
+    // 40, leaves the size, but the command still repaints.
+    const struct { const char *upper, *lower; int w, h; } cases[] = {{"4", "3", 60, 45}, {"16", "9", 60, 45}, {"abc", "5", 60, 45}};
     for (const auto& c : cases) {
         g_guides.variant = 5;
         ValidateRect(g_windows.frame, nullptr);

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "overlay/guides/division_dialogs.h"
+#include "overlay/screen/custom_ratio_dialog.h"
 #include "number_pair_driver.h"
 
 TEST_F(DivisionDialogsTest, CountDialogShowsDefaultsThatStayOnCancel) {
@@ -95,3 +96,24 @@ TEST_F(DivisionDialogsTest, ArrowKeysStepTheNumberInTheBoxWithinTheRange) {
     EXPECT_EQ(g_settings.DivNumH, 6);
 }
 
+// The arrows write the number past 999 without a thousands separator, so OK stores what they show.
+TEST_F(DivisionDialogsTest, AnArrowStepPast999StoresTheNumberShown) {
+    const struct { int id; DLGPROC proc; int32_t Settings::*upper, Settings::*lower; } dialogs[] = {
+        {IDD_DIVISION_WIDTH, DivisionWidthDialog, &Settings::DivWidthV, &Settings::DivWidthH},
+        {IDD_CUSTOM_RATIO, CustomRatioDialogProc, &Settings::AspectV, &Settings::AspectH},
+    };
+    for (const auto& d : dialogs) {
+        g_settings.*d.upper = g_settings.*d.lower = 999;
+        std::string shown;
+        DialogDriver driver;
+        driver.inspect = [&](HWND dialog) {
+            SendDlgItemMessageA(dialog, IDC_UPPER_EDIT, WM_KEYDOWN, VK_UP, 0);
+            ClickUpArrow(GetDlgItem(dialog, IDC_LOWER_SPIN));
+            shown = ItemText(dialog, IDC_UPPER_EDIT) + " " + ItemText(dialog, IDC_LOWER_EDIT);
+        };
+        EXPECT_EQ(RunDialog(d.id, d.proc, driver), IDOK) << d.id;
+        EXPECT_EQ(shown, "1000 1000") << d.id;
+        EXPECT_EQ(g_settings.*d.upper, 1000) << d.id;
+        EXPECT_EQ(g_settings.*d.lower, 1000) << d.id;
+    }
+}

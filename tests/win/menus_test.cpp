@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "overlay/menus/popup_menus.h"
+#include "overlay/menus/tray.h"
+#include "overlay/windows/window_set.h"
 #include "overlay/windows/system_function.h"
+#include "shell_icon.h"
 
 namespace {
 struct MenuItem {
@@ -86,4 +89,20 @@ TEST(Menus, SystemFunctionsAreFoundInTheSystemFolderOnly) {
     EXPECT_EQ((SystemFunction<decltype(Shell_NotifyIconA)>("shell32.dll", "NoSuchFunction")), nullptr);
     EXPECT_EQ((SystemFunction<decltype(Shell_NotifyIconA)>("pemoka-no-such.dll", "Shell_NotifyIconA")), nullptr);
     EXPECT_EQ((SystemFunction<decltype(Shell_NotifyIconA)>(std::string(300, 'a').c_str(), "X")), nullptr);
+}
+
+// An icon that cannot be loaded is added all the same, without an image, and must go as well.
+TEST(Menus, ATrayIconWithoutItsImageIsRemovedToo) {
+    g_windows = {};
+    g_windows.instance = GetModuleHandleA("kernel32.dll");  // holds no icon 108
+    g_windows.frame = CreateWindowExA(0, "Static", nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(g_windows.frame, nullptr);
+    HideToTray();
+    const bool shown = ShellHoldsIcon(g_windows.frame, kTrayIconId);
+    RemoveTrayIcon();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(ShellHoldsIcon(g_windows.frame, kTrayIconId));
+    SetTrayIcon(nullptr, nullptr, NIM_DELETE);  // whatever the test found
+    DestroyWindow(g_windows.frame);
+    g_windows = {};
 }

@@ -5,13 +5,16 @@
 #include <windows.h>
 #include <colordlg.h>
 #include <commctrl.h>
+#include <imm.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "editor/resources/resource.h"
 #include "editor/settings_dialog.h"
+#include "overlay/windows/system_function.h"
 #include "pemoka_version.h"
 #include "settings/settings_file.h"
 #include "settings/shared_names.h"
@@ -232,38 +235,95 @@ TEST_F(SettingsDialogTest, TheStartupListKeepsARuleItCannotShow) {
     }
 }
 
-TEST_F(SettingsDialogTest, TheKeyEditTakesKeyPressesButNotModifiersCharactersOrTheRightButton) {
+namespace {
+// Ends a popup menu that this thread tracks, and remembers that one was open.
+bool g_menuOpened = false;
+void CALLBACK EndAnyMenu(HWND, UINT, UINT_PTR, DWORD) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE)) {
+        g_menuOpened = true;
+        EndMenu();
+    }
+}
+
+void PutOnClipboard(const char* text) {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    if (text) {
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
+        std::memcpy(GlobalLock(block), text, std::strlen(text) + 1);
+        GlobalUnlock(block);
+        SetClipboardData(CF_TEXT, block);
+    }
+    CloseClipboard();
+}
+}  // namespace
+
+// The key edit's text always names the key that OK stores: only key presses change it.
+TEST_F(SettingsDialogTest, TheKeyEditTakesKeyPressesAndNothingElse) {
     Prepare("Hotkey=843\r\n");  // K
     const struct { UINT msg; WPARAM wp; const char* shown; unsigned key; } cases[] = {
         {WM_KEYDOWN, VK_SHIFT, "K", 'K'},   {WM_KEYDOWN, VK_CONTROL, "K", 'K'}, {WM_KEYDOWN, VK_MENU, "K", 'K'},
         {WM_KEYDOWN, VK_LWIN, "K", 'K'},    {WM_KEYDOWN, VK_RWIN, "K", 'K'},    {WM_KEYDOWN, 'A', "A", 'A'},
-        {WM_CHAR, 'x', "A", 'A'},           {WM_RBUTTONDOWN, MK_RBUTTON, "A", 'A'},
+        {WM_KEYDOWN, VK_PROCESSKEY, "A", 'A'},  // a key an input method took
+        {WM_CHAR, 'x', "A", 'A'},           {WM_RBUTTONDOWN, MK_RBUTTON, "A", 'A'}, {WM_RBUTTONUP, 0, "A", 'A'},
+        {WM_CONTEXTMENU, 0, "A", 'A'},      {WM_PASTE, 0, "A", 'A'},            {WM_CUT, 0, "A", 'A'},
+        {WM_CLEAR, 0, "A", 'A'},            {WM_UNDO, 0, "A", 'A'},
         {WM_KEYDOWN, VK_F10, "F10", VK_F10}, {WM_KEYDOWN, 0xBA, "\xBA", 0xBA},  // no name: its own character
         {WM_KEYDOWN, VK_NUMPAD5, "Num(5)", VK_NUMPAD5},
     };
     std::vector<std::string> shown;
     std::vector<unsigned> keys;
+    bool inputContext = true;
+    PutOnClipboard("Z");
+    g_menuOpened = false;
     RunSettingsDialog({[&](HWND d) {
         const HWND edit = GetDlgItem(d, IDC_KEY);
+        auto* getContext = SystemFunction<decltype(ImmGetContext)>("imm32.dll", "ImmGetContext");
+        const HIMC context = getContext ? getContext(edit) : nullptr;
+        inputContext = context != nullptr;
+        if (context) SystemFunction<decltype(ImmReleaseContext)>("imm32.dll", "ImmReleaseContext")(edit, context);
+        const UINT_PTR watch = SetTimer(nullptr, 0, 20, EndAnyMenu);
         for (const auto& c : cases) {
+            SendMessageA(edit, EM_SETSEL, 0, -1);  // all of it, for what would cut, clear or paste
             EXPECT_EQ(SendMessageA(edit, c.msg, c.wp, 0), 0) << c.msg << " " << c.wp;
             shown.push_back(Text(edit));
             keys.push_back(g_editor.key);
         }
+        KillTimer(nullptr, watch);
         // Keys arriving as system keys (with Alt, or F10) are the edit's own business.
         SendMessageA(edit, WM_SYSKEYDOWN, 'Q', 0);
         shown.push_back(Text(edit));
         Press(d, IDOK);
     }});
+    PutOnClipboard(nullptr);
     ASSERT_EQ(shown.size(), std::size(cases) + 1);
     for (size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(shown[i], cases[i].shown) << i;
         EXPECT_EQ(keys[i], cases[i].key) << i;
     }
     EXPECT_EQ(shown.back(), "Num(5)");
+    EXPECT_FALSE(g_menuOpened);
+    EXPECT_FALSE(inputContext);
     char line[64];
     GetPrivateProfileStringA("SET", "Hotkey", "", line, sizeof line, path.c_str());
     EXPECT_STREQ(line, "869");  // 0x300 + Num 5 (0x65)
+}
+
+// The arrows write the number past 999 without a thousands separator, so OK stores what they show.
+TEST_F(SettingsDialogTest, AnArrowStepPast999StoresTheNumberShown) {
+    Prepare("Width=999\r\nHeight=999\r\n");
+    std::string shown;
+    RunSettingsDialog({[&](HWND d) {
+        ClickUpArrow(GetDlgItem(d, IDC_WIDTH_SPIN));
+        SendDlgItemMessageA(d, IDC_HEIGHT, WM_KEYDOWN, VK_UP, 0);
+        shown = ItemText(d, IDC_WIDTH) + " " + ItemText(d, IDC_HEIGHT);
+        Press(d, IDOK);
+    }});
+    EXPECT_EQ(shown, "1000 1000");
+    EXPECT_EQ(GetPrivateProfileIntA("SET", "Width", 0, path.c_str()), 1000u);
+    EXPECT_EQ(GetPrivateProfileIntA("SET", "Height", 0, path.c_str()), 1000u);
 }
 
 namespace {

@@ -134,6 +134,8 @@ TEST(SettingsPath, OverlongFolderGivesNoPath) {
     ASSERT_EQ(folder.size(), 249u);
     EXPECT_EQ(ComposeSettingsPath((folder + "Tovrin.exe").c_str(), path), 1);
     EXPECT_EQ(std::strlen(path), 259u);
+    EXPECT_EQ(ComposeSettingsPath((folder + "Quillet.exe").c_str(), path), 1);  // 260 bytes: only the folder counts
+    EXPECT_EQ(std::strlen(path), 259u);
     const std::string longer = "C:\\" + std::string(246, 'a') + "\\";  // 250 bytes: one too many
     EXPECT_EQ(ComposeSettingsPath((longer + "Tovrin.exe").c_str(), path), 0);
     EXPECT_STREQ(path, "");
