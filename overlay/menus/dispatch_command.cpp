@@ -36,6 +36,30 @@ INT_PTR RunModalDialog(int templateId, DLGPROC proc) {
     return DialogBoxParamA(g_windows.instance, MAKEINTRESOURCEA(templateId), g_windows.frame, proc, 0);
 }
 
+// The four small commands: the frame's one-pixel border on or off (the Outer setting stays),
+// the back pane shown or hidden, the settings editor started from the program's folder, and
+// the version box.
+void ToggleFrameBorder() {
+    SetWindowLongA(g_windows.frame, GWL_STYLE, GetWindowLongA(g_windows.frame, GWL_STYLE) ^ WS_BORDER);
+    SetWindowPos(g_windows.frame, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+void ToggleBackPane() { ShowWindow(g_windows.back, IsWindowVisible(g_windows.back) ? SW_HIDE : SW_SHOW); }
+
+void LaunchSettingsEditor() {
+    // A cut module path, or a folder with no room for the name, starts nothing.
+    char path[MAX_PATH];
+    auto* start = SystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    if (start && ProgramFilePath("Quillet.exe", path)) start(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void ShowVersionBox() {
+    char text[64];
+    wsprintfA(text, "%s\n%s\n%s", "mirvo", "ペモカ", PEMOKA_VERSION_SHOWN);
+    ModalLoop box;
+    MessageBoxA(g_windows.frame, text, "ペモカ", MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+}
+
 // Returns 1 when the command ends with the common tail (variant reset and repaint).
 int RunFixedCommand(unsigned id) {
     if (const RatioPreset* preset = FindRatioPreset(id)) {
@@ -63,27 +87,6 @@ int RunFixedCommand(unsigned id) {
     }
 }
 }  // namespace
-
-void ToggleFrameBorder() {
-    SetWindowLongA(g_windows.frame, GWL_STYLE, GetWindowLongA(g_windows.frame, GWL_STYLE) ^ WS_BORDER);
-    SetWindowPos(g_windows.frame, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
-}
-
-void ToggleBackPane() { ShowWindow(g_windows.back, IsWindowVisible(g_windows.back) ? SW_HIDE : SW_SHOW); }
-
-void LaunchSettingsEditor() {
-    // A cut module path, or a folder with no room for the name, starts nothing.
-    char path[MAX_PATH];
-    auto* start = SystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA");
-    if (start && ProgramFilePath("Quillet.exe", path)) start(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-void ShowVersionBox() {
-    char text[64];
-    wsprintfA(text, "%s\n%s\n%s", "mirvo", "ペモカ", PEMOKA_VERSION_SHOWN);
-    ModalLoop box;
-    MessageBoxA(g_windows.frame, text, "ペモカ", MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
-}
 
 void DispatchCommand(unsigned id) {
     if (InModalLoop() && RefusedDuringModalLoop(id)) return;

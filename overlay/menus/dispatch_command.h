@@ -4,11 +4,3 @@
 // One command identifier (the low word of WM_COMMAND): below 32768 a guide mask, which
 // becomes the active guide (128 and 256 after their dialog); from 32768 up a fixed command.
 void DispatchCommand(unsigned id);
-
-// The four small commands: the frame's one-pixel border on or off (the Outer setting stays),
-// the back pane shown or hidden, the settings editor started from the program's folder, and
-// the version box.
-void ToggleFrameBorder();
-void ToggleBackPane();
-void LaunchSettingsEditor();
-void ShowVersionBox();

@@ -37,6 +37,18 @@ constexpr Item kTrayItems[] = {
     {Kind::plain, "バージョン", IDM_VERSION}, {Kind::plain, "終了", IDM_EXIT}, kSeparator,
     {Kind::plain, "キャンセル", IDM_TRAY_CANCEL},
 };
+
+// Tracks the menu at the pointer on behalf of the guide frame, which receives the chosen
+// command as WM_COMMAND once the menu has gone, and destroys the menu. The tracking is one of
+// the overlay's modal loops.
+void TrackPopupAtCursor(HMENU menu) {
+    ModalLoop tracking;
+    const POINT at = Pointer();
+    SetForegroundWindow(g_windows.frame);
+    TrackPopupMenuEx(menu, TPM_VERTICAL, at.x, at.y, g_windows.frame, nullptr);
+    DestroyMenu(menu);
+    PostMessageA(g_windows.frame, WM_NULL, 0, 0);
+}
 }  // namespace
 
 HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder) {
@@ -64,15 +76,6 @@ HMENU BuildTrayMenu() {
     if (menu)
         for (const Item& item : kTrayItems) Append(menu, item);
     return menu;
-}
-
-void TrackPopupAtCursor(HMENU menu) {
-    ModalLoop tracking;
-    const POINT at = Pointer();
-    SetForegroundWindow(g_windows.frame);
-    TrackPopupMenuEx(menu, TPM_VERTICAL, at.x, at.y, g_windows.frame, nullptr);
-    DestroyMenu(menu);
-    PostMessageA(g_windows.frame, WM_NULL, 0, 0);
 }
 
 void ShowContextMenu() {

@@ -12,9 +12,5 @@ HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder);
 // "表示 / 設定 / — / バージョン / 終了 / — / キャンセル", or null.
 HMENU BuildTrayMenu();
 
-// Tracks the menu at the pointer on behalf of the guide frame, which receives the chosen
-// command as WM_COMMAND once the menu has gone, and destroys the menu. The tracking is one of
-// the overlay's modal loops.
-void TrackPopupAtCursor(HMENU menu);
 void ShowContextMenu();
 void ShowTrayMenu();

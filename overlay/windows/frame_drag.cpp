@@ -23,6 +23,19 @@ Rect FrameRect() {
 
 void ShowSizingCursor(int id) { SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(id))); }
 
+// Classifies the pointer against the frame and sets the sizing cursor; record starts a drag.
+void HitTestFrame(int record) {
+    const POINT p = Pointer();
+    const ZoneHit hit = ClassifyPointer(FrameRect(), {p.x, p.y});
+    const int entry = kZoneCursors[hit.zoneIndex];
+    // During a resize every edge zone shows the cursor of the zone where the drag began.
+    if (entry) ShowSizingCursor(g_drag.cursor ? g_drag.cursor : entry);
+    if (record == 1) {
+        g_drag.mode = hit.dragMode;
+        g_drag.cursor = entry;
+    }
+}
+
 // The final step of a resize, or nothing for a move; then back to idle.
 void FinishDrag() {
     if (g_drag.mode != kDragMove) {
@@ -39,18 +52,6 @@ POINT Pointer() {
     POINT p{};
     GetCursorPos(&p);
     return p;
-}
-
-void HitTestFrame(int record) {
-    const POINT p = Pointer();
-    const ZoneHit hit = ClassifyPointer(FrameRect(), {p.x, p.y});
-    const int entry = kZoneCursors[hit.zoneIndex];
-    // During a resize every edge zone shows the cursor of the zone where the drag began.
-    if (entry) ShowSizingCursor(g_drag.cursor ? g_drag.cursor : entry);
-    if (record == 1) {
-        g_drag.mode = hit.dragMode;
-        g_drag.cursor = entry;
-    }
 }
 
 void MoveWindowSet(int dx, int dy) {

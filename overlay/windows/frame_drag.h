@@ -5,8 +5,6 @@
 
 // The pointer's position on the screen.
 POINT Pointer();
-// Classifies the pointer against the frame and sets the sizing cursor; record starts a drag.
-void HitTestFrame(int record);
 // Moves frame and back pane together.
 void MoveWindowSet(int dx, int dy);
 // One resize step of the given edges; live 0 is the final step, which aligns the back pane.

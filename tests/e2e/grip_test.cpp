@@ -63,6 +63,14 @@ bool PressOnGrip(const Overlay& o, int x, int y, int dx, int dy) {
     }
     return false;
 }
+
+// Calls the grip with a click at (x, y) and opens its menu with a real right click; the menu.
+HWND GripMenu(const Overlay& o, int x, int y) {
+    if (!ClickInside(o, x, y) || !PointerOver(Grip(o)) || !RightButton(true) || !RightButton(false)) return nullptr;
+    HWND menu = nullptr;
+    WaitUntil([&] { return (menu = FindProcessWindow(o.process.dwProcessId, "#32768")) && IsWindowVisible(menu); });
+    return menu;
+}
 }  // namespace
 
 TEST(Grip, AClickCallsItAndItsUpperHalfMovesTheWindowSet) {
@@ -103,12 +111,8 @@ TEST(Grip, ARightClickOpensTheMenuAndItComesBackAfter) {
     Overlay o;
     ASSERT_TRUE(o.Start());
     const RECT f = o.FrameRect();
-    ASSERT_TRUE(ClickInside(o, f.left + 50, f.top + 60));
-    ASSERT_TRUE(PointerOver(Grip(o)));
-    ASSERT_TRUE(RightButton(true));
-    ASSERT_TRUE(RightButton(false));
-    HWND menu = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (menu = FindProcessWindow(o.process.dwProcessId, "#32768")) && IsWindowVisible(menu); }));
+    const HWND menu = GripMenu(o, f.left + 50, f.top + 60);
+    ASSERT_NE(menu, nullptr);
     EXPECT_FALSE(IsWindowVisible(Grip(o)));
     PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(menu); }));
@@ -132,12 +136,8 @@ TEST(Grip, ADialogFromItsMenuKeepsTheKeyboard) {
     Overlay o;
     ASSERT_TRUE(o.Start(Ini("Width=400\r\nHeight=300\r\n")));
     const RECT f = o.FrameRect();
-    ASSERT_TRUE(ClickInside(o, f.left + 40, f.top + 40));
-    ASSERT_TRUE(PointerOver(Grip(o)));
-    ASSERT_TRUE(RightButton(true));
-    ASSERT_TRUE(RightButton(false));
-    HWND menu = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (menu = FindProcessWindow(o.process.dwProcessId, "#32768")) && IsWindowVisible(menu); }));
+    const HWND menu = GripMenu(o, f.left + 40, f.top + 40);
+    ASSERT_NE(menu, nullptr);
     ASSERT_TRUE(PointerTo(f.left + 10, f.top + 10));  // no hovered item moves the keys' start
     for (WORD key : {VK_HOME, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageA(menu, WM_KEYDOWN, key, 0);
     HWND dialog = o.WaitForWindow("等分割数の設定");
