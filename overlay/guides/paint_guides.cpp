@@ -26,16 +26,25 @@ struct GuidePen {
     GuidePen(const GuidePen&) = delete;
     GuidePen& operator=(const GuidePen&) = delete;
 };
+
+void DrawSegment(void* dc, const Segment& s) {
+    MoveToEx(static_cast<HDC>(dc), s.x0, s.y0, nullptr);
+    LineTo(static_cast<HDC>(dc), s.x1, s.y1);
+}
+
+// An arc as the polyline of its points; the last point, like the end of a line, is left out.
+void DrawArc(void* dc, const QuarterArc& a) {
+    ArcPoint points[kArcPointsMax];
+    POINT line[kArcPointsMax];
+    const int n = FlattenArc(a, points);
+    for (int i = 0; i < n; ++i) line[i] = {points[i].x, points[i].y};
+    Polyline(static_cast<HDC>(dc), line, n);
+}
 }  // namespace
 
 void PaintGuides(HDC dc, int w, int h) {
     GuidePen pen(dc, PenWidth(w, h));
-    const SegmentSink draw{[](void* target, const Segment& s) {
-                               HDC to = static_cast<HDC>(target);
-                               MoveToEx(to, s.x0, s.y0, nullptr);
-                               LineTo(to, s.x1, s.y1);
-                           },
-                           dc};
+    const SegmentSink draw{DrawSegment, dc, DrawArc};
     // The inside of a run of dense lines, filled in the line colour.
     LineRun run{w, h, draw, [](void* target, const Block& b) {
                     const RECT r{b.left, b.top, b.right, b.bottom};
