@@ -39,7 +39,8 @@ void PaintBench() {
     static const char* const kNames[kGuideCount] = {"thirds",         "halves",          "vertical half",
                                                     "horizontal half", "12 x 12 divisions", "divisions 40 apart",
                                                     "diagonals",      "golden section",  "rabatment",
-                                                    "railman ratio"};
+                                                    "railman ratio",  "phi grid",        "golden spiral",
+                                                    "golden triangles", "dynamic symmetry"};
     struct Case {
         const char* name;
         uint32_t mask;

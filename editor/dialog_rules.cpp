@@ -2,22 +2,26 @@
 
 #include "../settings/shared_names.h"
 
-const char* StartupRowLabel(int row) {
-    if (row == 0) return "前回の構図";
-    return row > 0 && row < kStartupRowCount ? kGuideNames[row - 1].label : "";
+int StartupRowCount(int32_t ext) {
+    return 1 + ((static_cast<uint32_t>(ext) & kPhotoGuidesExt) ? kGuideCount : kPhotoGuidesFirst);
 }
 
-int StartupRowOf(int32_t initRule) {
+const char* StartupRowLabel(int row) {
+    if (row == 0) return "前回の構図";
+    return row > 0 && row <= kGuideCount ? kGuideNames[row - 1].label : "";
+}
+
+int StartupRowOf(int32_t initRule, int32_t ext) {
     const uint32_t rule = static_cast<uint32_t>(initRule);
     if (rule & kRememberFlag) return 0;
-    for (int row = 1; row < kStartupRowCount; ++row)
+    for (int row = 1; row < StartupRowCount(ext); ++row)
         if (kGuideNames[row - 1].mask == rule) return row;
     return -1;
 }
 
 int32_t InitRuleOfRow(int row, int32_t asRead) {
     if (row == 0) return static_cast<int32_t>(kRememberFlag);
-    return row > 0 && row < kStartupRowCount ? static_cast<int32_t>(kGuideNames[row - 1].mask) : asRead;
+    return row > 0 && row <= kGuideCount ? static_cast<int32_t>(kGuideNames[row - 1].mask) : asRead;
 }
 
 int32_t ReadLeadingInteger(const char* text) {

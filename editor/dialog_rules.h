@@ -5,13 +5,15 @@
 
 #include "../settings/settings_record.h"
 
-// Row 0, "前回の構図", stores the remember flag alone; rows 1 to 10 are the guides in table order.
-constexpr int kStartupRowCount = 11;
+// Row 0, "前回の構図", stores the remember flag alone; rows 1 to 10 are the guides in table order,
+// and rows 11 to 14 the guides that the file's Ext offers beyond them.
+int StartupRowCount(int32_t ext);
 const char* StartupRowLabel(int row);
 
-// The row that shows an InitRule: 0 when the remember flag is set, otherwise the guide row whose
-// mask equals it; -1 when no row does (0, or a hand-made combination such as 3).
-int StartupRowOf(int32_t initRule);
+// The row that shows an InitRule: 0 when the remember flag is set, otherwise the listed guide row
+// whose mask equals it; -1 when no row does (0, a hand-made combination such as 3, or a guide
+// that Ext does not list).
+int StartupRowOf(int32_t initRule, int32_t ext);
 // What OK stores in InitRule for a row: the row's value; for -1 (nothing shown, nothing chosen)
 // the value as read, so that a rule the list cannot show is kept.
 int32_t InitRuleOfRow(int row, int32_t asRead);

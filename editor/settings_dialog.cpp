@@ -54,9 +54,9 @@ void ShowKey(HWND edit, unsigned key, const char* shown) {
 
 void FillStartupList(HWND dialog) {
     const HWND list = GetDlgItem(dialog, IDC_STARTUP_GUIDE);
-    g_editor.startupRow = StartupRowOf(g_settings.InitRule);
+    g_editor.startupRow = StartupRowOf(g_settings.InitRule, g_settings.Ext);
     SetWindowTextA(list, StartupRowLabel(g_editor.startupRow));
-    for (int row = 0; row < kStartupRowCount; ++row)
+    for (int row = 0; row < StartupRowCount(g_settings.Ext); ++row)
         SendMessageA(list, CB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(StartupRowLabel(row)));
 }
 

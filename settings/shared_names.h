@@ -13,7 +13,11 @@ struct GuideName {
     const char* label;
 };
 
-constexpr int kGuideCount = 10;
+constexpr int kGuideCount = 14;
+// The last four rows, from kPhotoGuidesFirst on, are offered only when Ext has kPhotoGuidesExt:
+// in the overlay's menu and cycle, and in the editor's start-up list.
+constexpr int kPhotoGuidesFirst = 10;
+constexpr uint32_t kPhotoGuidesExt = 0x4000;
 // In the order of the overlay's guide table.
 inline constexpr GuideName kGuideNames[kGuideCount] = {
     {0x1, "三分割構図"},
@@ -26,4 +30,8 @@ inline constexpr GuideName kGuideNames[kGuideCount] = {
     {0x20, "黄金分割"},
     {0x200, "ラバットメント"},
     {0x40, "レイルマン比率"},
+    {0x400, "黄金比グリッド"},
+    {0x800, "黄金螺旋"},
+    {0x1000, "黄金三角形"},
+    {0x2000, "ダイナミックシンメトリー"},
 };

@@ -1,10 +1,13 @@
 // The line geometry of each guide for a client area of w x h pixels.
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "guide_table.h"
 
 namespace {
 constexpr double kGoldenDivisor = 1.618;  // the ratio as the guide has always drawn it
+const double kPhi = (1 + std::sqrt(5.0)) / 2;  // the golden ratio itself, for the newer guides
 
 int RoundHalfUp(double x) { return static_cast<int>(x + 0.5); }
 
@@ -114,4 +117,120 @@ void DrawRabatment(const GuideView& v, const SegmentSink& out) {
 void DrawRailman(const GuideView& v, const SegmentSink& out) {
     DrawEqualDivisions(v, 4, v.w >= v.h ? kVertical : 0, out);
     DrawFrameDiagonals(v, out);
+}
+
+int FlattenArc(const QuarterArc& a, ArcPoint* points) {
+    // About one piece to every two pixels of radius: from 96 pieces on, no chord strays a
+    // tenth of a pixel from the curve of any frame a screen holds.
+    const int radius = std::max(std::abs(a.fx - a.cx), std::abs(a.fy - a.cy));
+    const int pieces = std::clamp(radius / 2, 2, kArcPointsMax - 1);
+    const double quarter = std::acos(0.0);
+    for (int i = 0; i <= pieces; ++i) {
+        const double t = quarter * i / pieces;
+        points[i] = {RoundHalfUp(a.cx + (a.fx - a.cx) * std::cos(t)), RoundHalfUp(a.cy + (a.fy - a.cy) * std::sin(t))};
+    }
+    return pieces + 1;
+}
+
+void DrawPhiGrid(const GuideView& v, const SegmentSink& out) {
+    if (FirstPart(v.variant))
+        for (double at : {v.w / (kPhi * kPhi), v.w / kPhi}) Line(kVertical, RoundHalfUp(at), v, out);
+    if (SecondPart(v.variant))
+        for (double at : {v.h / (kPhi * kPhi), v.h / kPhi}) Line(0, RoundHalfUp(at), v, out);
+}
+
+namespace {
+// The spiral is built in the unit square and stretched to the client; its eight orientations
+// are the square's mirror images and quarter turns, so every one of them fills the client.
+// Orientation o = counter % 8: the eye lies towards the bottom-right, bottom-left, top-left and
+// top-right corner for o % 4 = 0, 1, 2, 3; from 4 on the spiral turns the other way, its first
+// cut across the height instead of the width.
+struct SpiralMap {
+    int w, h;
+    bool transpose, mirrorX, mirrorY;
+    ArcPoint operator()(double x, double y) const {
+        if (transpose) std::swap(x, y);
+        return {RoundHalfUp((mirrorX ? 1 - x : x) * w), RoundHalfUp((mirrorY ? 1 - y : y) * h)};
+    }
+};
+constexpr int kSpiralArcsMax = 12, kSpiralPartMin = 2;
+
+// A cut from a to b, drawn towards the right or the bottom: the point left out is then on the
+// frame's far edge or on an earlier cut.
+Segment Cut(ArcPoint a, ArcPoint b) {
+    if (b.x < a.x || b.y < a.y) std::swap(a, b);
+    return {a.x, a.y, b.x, b.y};
+}
+}  // namespace
+
+void DrawGoldenSpiral(const GuideView& v, const SegmentSink& out) {
+    const unsigned o = v.variant % 8;
+    const SpiralMap map{v.w, v.h, o >= 4, o % 4 == 1 || o % 4 == 2, o % 4 >= 2};
+    // What is left to cut. Each part is cut off it at 1/phi of the side being cut, on the left,
+    // the top, the right and the bottom in turn. Its arc is centred on the inner end of the cut
+    // and runs from there to the part's far corner; the cut goes from the centre to one end of
+    // the arc.
+    double left = 0, top = 0, right = 1, bottom = 1;
+    for (int k = 0; k < kSpiralArcsMax; ++k) {
+        double x0 = left, y0 = top, x1 = right, y1 = bottom, cx, cy, fx, fy;  // the part
+        switch (k % 4) {
+            case 0: x1 = left = left + (right - left) / kPhi, cx = x1, cy = y1, fx = x0, fy = y0; break;
+            case 1: y1 = top = top + (bottom - top) / kPhi, cx = x0, cy = y1, fx = x1, fy = y0; break;
+            case 2: x0 = right = right - (right - left) / kPhi, cx = x0, cy = y0, fx = x1, fy = y1; break;
+            default: y0 = bottom = bottom - (bottom - top) / kPhi, cx = x1, cy = y0, fx = x0, fy = y1; break;
+        }
+        const ArcPoint p0 = map(x0, y0), p1 = map(x1, y1), centre = map(cx, cy), far = map(fx, fy);
+        if (std::abs(p1.x - p0.x) < kSpiralPartMin || std::abs(p1.y - p0.y) < kSpiralPartMin) return;
+        out.Add(Cut(centre, k % 2 == 0 ? map(cx, fy) : map(fx, cy)));
+        out.AddArc({centre.x, centre.y, far.x, far.y});
+    }
+}
+
+namespace {
+// Where the perpendicular from a corner meets a frame diagonal, as a fraction of the diagonal
+// from its own end: w^2 / (w^2 + h^2) from (w, 0), h^2 / (w^2 + h^2) from (0, h).
+struct Feet {
+    double w2, h2;
+};
+Feet FeetOf(const GuideView& v) {
+    const double w2 = static_cast<double>(v.w) * v.w, h2 = static_cast<double>(v.h) * v.h;
+    return {w2 / (w2 + h2), h2 / (w2 + h2)};
+}
+}  // namespace
+
+void DrawGoldenTriangles(const GuideView& v, const SegmentSink& out) {
+    if (v.w <= 0 || v.h <= 0) return;
+    const Feet f = FeetOf(v);
+    const int w = v.w, h = v.h;
+    // The diagonal from the top-left corner and the perpendiculars from (w, 0) and (0, h); the
+    // one from the top-right corner is its mirror image.
+    const bool mirror = v.variant % 2 != 0;
+    auto x = [&](double at) { return RoundHalfUp(mirror ? w - at : at); };
+    if (mirror)
+        CrossDiagonal(v, out);
+    else
+        MainDiagonal(v, out);
+    out.Add({x(w), 0, x(w * f.w2), RoundHalfUp(h * f.w2)});
+    out.Add({x(0), h, x(w * f.h2), RoundHalfUp(h * f.h2)});
+}
+
+void DrawDynamicSymmetry(const GuideView& v, const SegmentSink& out) {
+    if (v.w <= 0 || v.h <= 0) return;
+    const int w = v.w, h = v.h;
+    MainDiagonal(v, out);
+    CrossDiagonal(v, out);
+    // From each corner, perpendicular to the diagonal that misses it, to the frame's edge: the
+    // line from (0, 0) runs along (h, w) and leaves through the bottom, or the right edge of a
+    // frame taller than wide.
+    const double dx = w >= h ? static_cast<double>(h) * h / w : w, dy = w >= h ? h : static_cast<double>(w) * w / h;
+    const int nearX = RoundHalfUp(dx), farX = RoundHalfUp(w - dx), nearY = RoundHalfUp(dy), farY = RoundHalfUp(h - dy);
+    out.Add({0, 0, nearX, nearY});
+    out.Add({w, 0, farX, nearY});
+    out.Add({0, h, nearX, farY});
+    out.Add({w, h, farX, farY});
+    if (v.variant % 2 == 0) return;
+    // Where a reciprocal meets a diagonal: the feet of the perpendiculars from the corners.
+    const Feet f = FeetOf(v);
+    for (double at : {w * f.h2, w * f.w2}) Line(kVertical, RoundHalfUp(at), v, out);
+    for (double at : {h * f.h2, h * f.w2}) Line(0, RoundHalfUp(at), v, out);
 }

@@ -11,6 +11,10 @@ const GuideEntry kGuideTable[kGuideCount] = {
     {kGuideNames[7].mask, DrawGoldenSection, kGuideNames[7].label, 0},
     {kGuideNames[8].mask, DrawRabatment, kGuideNames[8].label, 0},
     {kGuideNames[9].mask, DrawRailman, kGuideNames[9].label, 0x8000},
+    {kGuideNames[10].mask, DrawPhiGrid, kGuideNames[10].label, kPhotoGuidesExt},
+    {kGuideNames[11].mask, DrawGoldenSpiral, kGuideNames[11].label, kPhotoGuidesExt},
+    {kGuideNames[12].mask, DrawGoldenTriangles, kGuideNames[12].label, kPhotoGuidesExt},
+    {kGuideNames[13].mask, DrawDynamicSymmetry, kGuideNames[13].label, kPhotoGuidesExt},
 };
 
 GuideState g_guides{};
@@ -34,7 +38,7 @@ void CycleGuide(int forward) {
         if (kGuideTable[row].mask & g_guides.activeMask) start = row;
     const int step = forward == 1 ? 1 : kGuideCount - 1;
     // A mask that matches no row stands one past the last row: forward then reaches row 0,
-    // backward row 9.
+    // backward the last row.
     int row = start >= 0 ? start : (forward == 1 ? kGuideCount - 1 : 0);
     const uint32_t ext = static_cast<uint32_t>(g_settings.Ext);
     for (int i = 0; i < kGuideCount; ++i) {

@@ -12,12 +12,33 @@ struct Segment {
     bool operator==(const Segment&) const = default;
 };
 
-// Where a routine puts its segments: straight onto a device context, or into a list.
+// A quarter of the ellipse centred on (cx, cy) that runs from (fx, cy) to (cx, fy): the arc
+// inscribed in the box between the centre and the far corner (fx, fy), joining the box's two
+// other corners.
+struct QuarterArc {
+    int cx, cy, fx, fy;
+    bool operator==(const QuarterArc&) const = default;
+};
+
+// Where a routine puts its segments and arcs: straight onto a device context, or into a list.
+// Arcs have a way of their own, so that nothing that gathers lines ever sees them.
 struct SegmentSink {
     void (*add)(void* target, const Segment& s);
     void* target;
+    void (*arc)(void* target, const QuarterArc& a) = nullptr;  // none: arcs are not wanted
     void Add(const Segment& s) const { add(target, s); }
+    void AddArc(const QuarterArc& a) const {
+        if (arc) arc(target, a);
+    }
 };
+
+// An arc as the points of a polyline, the first (fx, cy) and the last (cx, fy), each point
+// rounded to the pixel; returns how many, at most kArcPointsMax.
+struct ArcPoint {
+    int x, y;
+};
+constexpr int kArcPointsMax = 97;
+int FlattenArc(const QuarterArc& a, ArcPoint* points);
 
 // What a routine draws from: the client size, the variant counter and the settings.
 struct GuideView {
@@ -74,6 +95,10 @@ void DrawDiagonals(const GuideView& v, const SegmentSink& out);
 void DrawGoldenSection(const GuideView& v, const SegmentSink& out);
 void DrawRabatment(const GuideView& v, const SegmentSink& out);
 void DrawRailman(const GuideView& v, const SegmentSink& out);
+void DrawPhiGrid(const GuideView& v, const SegmentSink& out);
+void DrawGoldenSpiral(const GuideView& v, const SegmentSink& out);
+void DrawGoldenTriangles(const GuideView& v, const SegmentSink& out);
+void DrawDynamicSymmetry(const GuideView& v, const SegmentSink& out);
 
 // The segments of every row that the mask selects, in table order.
 void CollectGuideSegments(uint32_t mask, const GuideView& v, const SegmentSink& out);

@@ -40,5 +40,6 @@ void AddToRun(LineRun& run, const Segment& s) {
 }
 
 SegmentSink IntoRun(LineRun& run) {
-    return {[](void* target, const Segment& s) { AddToRun(*static_cast<LineRun*>(target), s); }, &run};
+    return {[](void* target, const Segment& s) { AddToRun(*static_cast<LineRun*>(target), s); }, &run,
+            [](void* target, const QuarterArc& a) { static_cast<LineRun*>(target)->lines.AddArc(a); }};
 }

@@ -25,5 +25,5 @@ constexpr int kHorizontalRun = 2;
 void AddToRun(LineRun& run, const Segment& s);
 // Passes on what is left of the open run.
 void EndRun(LineRun& run);
-// A sink that feeds AddToRun.
+// A sink that feeds AddToRun; arcs pass by the run, straight on.
 SegmentSink IntoRun(LineRun& run);

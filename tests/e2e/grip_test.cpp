@@ -139,7 +139,7 @@ TEST(Grip, ADialogFromItsMenuKeepsTheKeyboard) {
     const HWND menu = GripMenu(o, f.left + 40, f.top + 40);
     ASSERT_NE(menu, nullptr);
     ASSERT_TRUE(PointerTo(f.left + 10, f.top + 10));  // no hovered item moves the keys' start
-    for (WORD key : {VK_HOME, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageA(menu, WM_KEYDOWN, key, 0);
+    MenuKeys(menu, {{VK_HOME, 1}, {VK_DOWN, 4}, {VK_RETURN, 1}});  // "等分割数ダイアログ"
     HWND dialog = o.WaitForWindow("等分割数の設定");
     ASSERT_NE(dialog, nullptr);
     // Twice the grip's show delay: it must not turn up or take the dialog's place.

@@ -12,29 +12,6 @@
 #include "settings/shared_names.h"
 
 namespace {
-
-
-// Opens the context menu with a real right click inside the frame; the open menu's window.
-HWND RightClickMenu(const Overlay& o) {
-    const RECT f = o.FrameRect();
-    if (!PointerTo(f.left + 30, f.top + 30) || !PointerOver(o.back, o.frame) || !RightButton(true) ||
-        !RightButton(false))
-        return nullptr;
-    HWND menu = nullptr;
-    WaitUntil([&] { return (menu = FindProcessWindow(o.process.dwProcessId, "#32768")) && IsWindowVisible(menu); });
-    // The menu opens right of and below the pointer; up and left of it no item lies under the
-    // pointer to take the selection from the keys.
-    if (menu && !PointerTo(f.left + 10, f.top + 10)) return nullptr;
-    return menu;
-}
-
-// Keys for the menu loop, which takes them from its thread's queue wherever the keyboard focus
-// is. Home and End select the first and last item whatever was selected before.
-void MenuKeys(HWND menu, std::initializer_list<std::pair<WORD, int>> keys) {
-    for (auto [key, times] : keys)
-        for (int i = 0; i < times; ++i) PostMessageA(menu, WM_KEYDOWN, key, 0);
-}
-
 bool HasTrayIcon(HWND frame) { return ShellHoldsIcon(frame, kTrayIconId); }
 
 bool Hidden(const Overlay& o) {
@@ -57,12 +34,12 @@ TEST(ContextMenu, ARightClickOffersTheGuidesAndTheRatios) {
     ASSERT_TRUE(o.Start(Ini("InitRule=-2147483648\r\n")));  // remembers the last guide
     const RECT f = o.FrameRect();
     ASSERT_TRUE(o.Focus());
-    HWND menu = RightClickMenu(o);
+    HWND menu = o.OpenContextMenu();
     ASSERT_NE(menu, nullptr);
     MenuKeys(menu, {{VK_HOME, 1}, {VK_DOWN, 6}, {VK_RETURN, 1}});  // the seventh guide, "対角線"
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(menu); }));
 
-    menu = RightClickMenu(o);
+    menu = o.OpenContextMenu();
     ASSERT_NE(menu, nullptr);
     // Up from "終了" past the border item to "アスペクト比", into it, and down to "4:3".
     MenuKeys(menu, {{VK_END, 1}, {VK_UP, 2}, {VK_RIGHT, 1}, {VK_DOWN, 1}, {VK_RETURN, 1}});

@@ -346,3 +346,20 @@ HWND Overlay::WaitForWindow(const char* title) const {
     });
     return found;
 }
+
+HWND Overlay::OpenContextMenu() const {
+    const RECT f = FrameRect();
+    if (!PointerTo(f.left + 30, f.top + 30) || !PointerOver(back, frame) || !RightButton(true) || !RightButton(false))
+        return nullptr;
+    HWND menu = nullptr;
+    WaitUntil([&] { return (menu = FindProcessWindow(process.dwProcessId, "#32768")) && IsWindowVisible(menu); });
+    // The menu opens right of and below the pointer; up and left of it no item lies under the
+    // pointer to take the selection from the keys.
+    if (menu && !PointerTo(f.left + 10, f.top + 10)) return nullptr;
+    return menu;
+}
+
+void MenuKeys(HWND menu, std::initializer_list<std::pair<WORD, int>> keys) {
+    for (auto [key, times] : keys)
+        for (int i = 0; i < times; ++i) PostMessageA(menu, WM_KEYDOWN, key, 0);
+}

@@ -4,7 +4,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "../win/temp_folder.h"
 
@@ -74,7 +76,15 @@ struct Overlay {
     bool MoveTo(int x, int y) const;
     // The program's visible window with this title (a dialog), once it is up; null after the wait.
     HWND WaitForWindow(const char* title) const;
+    // Opens the context menu with a real right click inside the frame; the open menu's window,
+    // or null.
+    HWND OpenContextMenu() const;
 };
+
+// Keys for the menu loop, which takes them from its thread's queue wherever the keyboard focus
+// is: each key the given number of times. Home and End select the first and last item whatever
+// was selected before.
+void MenuKeys(HWND menu, std::initializer_list<std::pair<WORD, int>> keys);
 
 // Real input, made by the X server's test extension through the session's input agent, as a
 // person makes it. Each returns once the X server has handled it; PointerTo also waits until

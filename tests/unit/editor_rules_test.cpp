@@ -72,20 +72,27 @@ TEST(EditorRules, LeadingIntegerOfAnEditText) {
 }
 
 TEST(EditorRules, StartupRowOfInitRuleAndWhatOkStores) {
-    const struct { uint32_t rule; int row; uint32_t stored; } cases[] = {
-        {0x80000000u, 0, 0x80000000u},
-        {0x80000004u, 0, 0x80000000u},  // remember flag with a mask: "前回の構図", the mask is not kept
-        {0x1, 1, 0x1}, {0x4, 2, 0x4}, {0x8, 3, 0x8}, {0x10, 4, 0x10}, {0x80, 5, 0x80}, {0x100, 6, 0x100},
-        {0x2, 7, 0x2}, {0x20, 8, 0x20}, {0x200, 9, 0x200}, {0x40, 10, 0x40},
-        {0x0, -1, 0x0},  // no row: shown empty, kept as read
-        {0x3, -1, 0x3},
-        {0x400, -1, 0x400},
+    const struct { uint32_t rule; int32_t ext; int row; uint32_t stored; } cases[] = {
+        {0x80000000u, 0, 0, 0x80000000u},
+        {0x80000004u, 0, 0, 0x80000000u},  // remember flag with a mask: "前回の構図", the mask is not kept
+        {0x1, 0, 1, 0x1}, {0x4, 0, 2, 0x4}, {0x8, 0, 3, 0x8}, {0x10, 0, 4, 0x10}, {0x80, 0, 5, 0x80},
+        {0x100, 0, 6, 0x100}, {0x2, 0, 7, 0x2}, {0x20, 0, 8, 0x20}, {0x200, 0, 9, 0x200}, {0x40, 0, 10, 0x40},
+        {0x0, 0, -1, 0x0},  // no row: shown empty, kept as read
+        {0x3, 0, -1, 0x3},
+        {0x400, 0, -1, 0x400},  // not listed without Ext's bit: kept as read
+        {0x2000, 0xBFFF, -1, 0x2000},
+        {0x400, 0x4000, 11, 0x400}, {0x800, 0x4000, 12, 0x800}, {0x1000, -1, 13, 0x1000}, {0x2000, 0x4000, 14, 0x2000},
+        {0x40, 0x4000, 10, 0x40},
     };
     for (const auto& c : cases) {
-        const int row = StartupRowOf(static_cast<int32_t>(c.rule));
+        const int row = StartupRowOf(static_cast<int32_t>(c.rule), c.ext);
         EXPECT_EQ(row, c.row) << c.rule;
         EXPECT_EQ(static_cast<uint32_t>(InitRuleOfRow(row, static_cast<int32_t>(c.rule))), c.stored) << c.rule;
     }
+    EXPECT_EQ(StartupRowCount(0), 11);
+    EXPECT_EQ(StartupRowCount(0xBFFF), 11);
+    EXPECT_EQ(StartupRowCount(0x4000), 15);
+    EXPECT_STREQ(StartupRowLabel(14), "ダイナミックシンメトリー");
     EXPECT_STREQ(StartupRowLabel(0), "前回の構図");
     EXPECT_STREQ(StartupRowLabel(7), "対角線");
     EXPECT_STREQ(StartupRowLabel(10), "レイルマン比率");

@@ -162,6 +162,6 @@ TEST(PaintPass, RowsInTableOrder) {
     EXPECT_EQ(out[0], V(66, 198));
     EXPECT_EQ(out[4], (Segment{0, 0, 198, 198}));
     out.clear();
-    CollectGuideSegments(0x400, GuideView{198, 198, 0, s}, Into(out));
+    CollectGuideSegments(0x4000, GuideView{198, 198, 0, s}, Into(out));
     EXPECT_TRUE(out.empty());
 }

@@ -20,10 +20,11 @@ protected:
 }  // namespace
 
 TEST_F(GuideSelection, TableRowsMasksAndGates) {
-    const uint32_t masks[kGuideCount] = {0x1, 0x4, 0x8, 0x10, 0x80, 0x100, 0x2, 0x20, 0x200, 0x40};
+    const uint32_t masks[kGuideCount] = {0x1,  0x4,  0x8,   0x10,  0x80,   0x100,  0x2,
+                                         0x20, 0x200, 0x40, 0x400, 0x800, 0x1000, 0x2000};
     for (int row = 0; row < kGuideCount; ++row) {
         EXPECT_EQ(kGuideTable[row].mask, masks[row]) << row;
-        EXPECT_EQ(kGuideTable[row].gate, row == 9 ? 0x8000u : 0u) << row;
+        EXPECT_EQ(kGuideTable[row].gate, row == 9 ? 0x8000u : row > 9 ? 0x4000u : 0u) << row;
     }
     // Labels are CP932: "三分割構図" begins with 0x8E 0x4F; the half labels use ASCII brackets.
     EXPECT_EQ(static_cast<unsigned char>(kGuideTable[0].label[0]), 0x8E);
@@ -43,9 +44,17 @@ TEST_F(GuideSelection, CycleAcrossTheTable) {
         {0x3, 1, 0, 0x4},          // a multi-bit mask steps from its first row (thirds)
         {0x3, 0, 0, 0x200},
         {0x3, 0, 0x8000, 0x40},
-        {0x400, 1, 0, 0x1},        // matching no row: forward from row 0
-        {0x400, 0, 0, 0x200},      // backward from row 9, skipped without the bit
-        {0x400, 0, 0x8000, 0x40},
+        {0x4000, 1, 0, 0x1},       // matching no row: forward from row 0
+        {0x4000, 0, 0, 0x200},     // backward from the last row, skipped without the bits
+        {0x4000, 0, 0x8000, 0x40},
+        {0x4000, 0, 0x4000, 0x2000},
+        {0x200, 1, 0x4000, 0x400},     // rabatment -> phi grid, railman hidden
+        {0x40, 1, 0xC000, 0x400},      // railman -> phi grid
+        {0x1000, 1, 0x4000, 0x2000},   // triangles -> dynamic symmetry
+        {0x2000, 1, 0x4000, 0x1},      // dynamic symmetry -> thirds
+        {0x1, 0, 0xC000, 0x2000},      // thirds back to dynamic symmetry
+        {0x800, 1, 0, 0x1},            // the spiral active without its bit: forward leaves it
+        {0x800, 0, 0x8000, 0x40},
         {0x0, 1, 0, 0x1},
         {0x80, 1, 0, 0x100},
         {0x100, 1, 0, 0x2},
@@ -61,7 +70,8 @@ TEST_F(GuideSelection, CycleAcrossTheTable) {
 }
 
 TEST_F(GuideSelection, FullCircleVisitsEveryOfferedRowOnce) {
-    for (int32_t ext : {0, 0x8000}) {
+    const struct { int32_t ext; int rows; } cases[] = {{0, 9}, {0x8000, 10}, {0x4000, 13}, {0xC000, 14}, {0x3FFF, 9}};
+    for (const auto [ext, rows] : cases) {
         g_settings.Ext = ext;
         for (int forward : {1, 0}) {
             g_guides.activeMask = 1;
@@ -70,7 +80,7 @@ TEST_F(GuideSelection, FullCircleVisitsEveryOfferedRowOnce) {
                 CycleGuide(forward);
                 ++steps;
             } while (g_guides.activeMask != 1 && steps < 20);
-            EXPECT_EQ(steps, ext ? 10 : 9) << "ext " << ext << " forward " << forward;
+            EXPECT_EQ(steps, rows) << "ext " << ext << " forward " << forward;
         }
     }
 }
@@ -83,6 +93,7 @@ TEST_F(GuideSelection, InitialGuideFromInitRule) {
         {static_cast<int32_t>(0x80000000u), 0x1},
         {static_cast<int32_t>(0x80000004u), 0x4},
         {64, 0x40},  // gated guide as start guide, gate not consulted
+        {0x800, 0x800},
         {3, 0x3},
         {0x7FFFFFFF, 0x7FFFFFFF},
     };

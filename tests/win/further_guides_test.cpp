@@ -1,5 +1,5 @@
-// The division, diagonal, golden-section, rabatment and railman guides painted through
-// PaintGuides with a one-pixel pen: pixels on and off their lines.
+// The division, diagonal, golden-section, rabatment, railman and the four golden guides painted
+// through PaintGuides with a one-pixel pen: pixels on and off their lines and arcs.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -38,6 +38,14 @@ bool RowCrossesLinesAt(const Dib& d, int y, const std::vector<int>& xs) {
         if (!hit) return false;
     }
     return true;
+}
+
+// Whether a pixel within one of (x, y) is painted: a slanted line or an arc may round either way.
+bool PaintedNear(const Dib& d, int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (!d.White(x + dx, y + dy)) return true;
+    return false;
 }
 }  // namespace
 
@@ -126,4 +134,67 @@ TEST_F(FurtherGuidesTest, RailmanQuartersWithTheMainDiagonal) {
     Paint(tall, 0x40, 3);  // quarters of the height, no diagonals
     EXPECT_EQ(PaintedRows(tall, 10), (std::vector<int>{100, 200, 300}));
     EXPECT_TRUE(PaintedColumns(tall, 50).empty());
+}
+
+TEST_F(FurtherGuidesTest, PhiGridLinesAcrossTheClient) {
+    Dib d(300, 200);
+    Paint(d, 0x400, 0);  // 300 / phi^2 = 114.6, 300 / phi = 185.4; 200 / phi^2 = 76.4, 200 / phi = 123.6
+    EXPECT_EQ(PaintedColumns(d, 10), (std::vector<int>{115, 185}));
+    EXPECT_EQ(PaintedRows(d, 10), (std::vector<int>{76, 124}));
+    EXPECT_EQ(PaintedRows(d, 185).size(), 200u);
+    Dib horizontal(300, 200);
+    Paint(horizontal, 0x400, 2);
+    EXPECT_TRUE(PaintedColumns(horizontal, 10).empty());
+    EXPECT_EQ(PaintedRows(horizontal, 10), (std::vector<int>{76, 124}));
+}
+
+TEST_F(FurtherGuidesTest, GoldenTrianglesFromEitherTopCorner) {
+    // 300 x 200, from the top left: the diagonal, (300, 0) to (208, 138) and (0, 200) to (92, 62).
+    Dib d(300, 200);
+    Paint(d, 0x1000, 0);
+    EXPECT_TRUE(RowCrossesLinesAt(d, 30, {45, 280}));
+    EXPECT_TRUE(RowCrossesLinesAt(d, 100, {67, 150, 233}));
+    EXPECT_TRUE(RowCrossesLinesAt(d, 170, {20, 255}));
+    Dib mirrored(300, 200);
+    Paint(mirrored, 0x1000, 1);
+    EXPECT_TRUE(RowCrossesLinesAt(mirrored, 30, {20, 255}));
+    EXPECT_TRUE(RowCrossesLinesAt(mirrored, 170, {45, 280}));
+}
+
+TEST_F(FurtherGuidesTest, DynamicSymmetryAndItsLinesThroughTheCrossings) {
+    // 300 x 200: the reciprocals end at x = 133.3 and 166.7 on the far edge; at y = 50 they stand
+    // at 33, 100, 200 and 267 between the diagonals at 75 and 225.
+    Dib armature(300, 200);
+    Paint(armature, 0x2000, 0);
+    EXPECT_TRUE(RowCrossesLinesAt(armature, 50, {33, 75, 100, 200, 225, 267}));
+    EXPECT_TRUE(armature.White(10, 62));
+    EXPECT_TRUE(armature.White(92, 20));
+    Dib lines(300, 200);
+    Paint(lines, 0x2000, 1);  // and the lines x = 92, 208 and y = 62, 138 through the crossings
+    EXPECT_TRUE(RowCrossesLinesAt(lines, 50, {33, 75, 92, 100, 200, 208, 225, 267}));
+    EXPECT_EQ(lines.At(10, 62), RGB(255, 0, 0));
+    EXPECT_EQ(lines.At(150, 138), RGB(255, 0, 0));
+}
+
+TEST_F(FurtherGuidesTest, GoldenSpiralArcsAndCuts) {
+    // 300 x 200: the first cut at x = 185 with the arc from (0, 200) to (185, 0) centred on
+    // (185, 200): halfway round it passes (54.2, 58.6). The second arc, centred on (185, 124),
+    // passes (266.3, 36.3).
+    Dib d(300, 200);
+    Paint(d, 0x800, 0);
+    EXPECT_EQ(PaintedRows(d, 185).size(), 200u);
+    EXPECT_TRUE(PaintedNear(d, 54, 59));
+    EXPECT_TRUE(PaintedNear(d, 266, 36));
+    EXPECT_TRUE(d.White(100, 150));  // inside the first arc
+    EXPECT_TRUE(d.White(30, 30));    // outside it
+    EXPECT_TRUE(d.White(246, 59));
+    Dib mirrored(300, 200);  // the eye towards the bottom left: the first cut at 300 - 185.4
+    Paint(mirrored, 0x800, 1);
+    EXPECT_EQ(PaintedRows(mirrored, 115).size(), 200u);
+    EXPECT_TRUE(PaintedNear(mirrored, 246, 59));
+    EXPECT_TRUE(mirrored.White(54, 59));
+    Dib turned(300, 200);  // the other way round: the first cut across, at y = 123.6
+    Paint(turned, 0x800, 4);
+    EXPECT_EQ(PaintedColumns(turned, 124).size(), 300u);
+    EXPECT_TRUE(PaintedNear(turned, 88, 36));  // (300 - 300 * 0.7071, 124 - 124 * 0.7071)
 }

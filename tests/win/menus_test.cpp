@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "overlay/guides/guide_table.h"
 #include "overlay/menus/popup_menus.h"
 #include "overlay/menus/tray.h"
 #include "overlay/windows/window_set.h"
@@ -52,10 +53,13 @@ TEST(Menus, ContextMenuFollowsExtAndTheBorder) {
     const std::vector<MenuItem> ratios{{"1:1", 32774},   {"4:3", 32775}, {"3:2", 32776},  {"7:5", 32777}, {"5:4", 32778},
                                        {"3:1", 32779},   {"16:9", 32780}, {"3:4", 32781}, {"2:3", 32782}, {"5:7", 32783},
                                        {"4:5", 32784},   {"1:3", 32785}, {"9:16", 32786}, {"カスタム", 32787}};
-    for (uint32_t ext : {0u, 0x8000u, 0x7FFFu, 0xFFFFFFFFu}) {
+    const std::vector<MenuItem> golden{{"黄金比グリッド", 0x400}, {"黄金螺旋", 0x800}, {"黄金三角形", 0x1000},
+                                       {"ダイナミックシンメトリー", 0x2000}};
+    for (uint32_t ext : {0u, 0x8000u, 0x4000u, 0xC000u, 0x3FFFu, 0x7FFFu, 0xFFFFFFFFu}) {
         for (bool border : {true, false}) {
             std::vector<MenuItem> want = guides;
             if (ext & 0x8000) want.push_back({"レイルマン比率", 0x40});
+            if (ext & 0x4000) want.insert(want.end(), golden.begin(), golden.end());
             const std::vector<MenuItem> tail{{"-", 0}, {"フィット", 32771}, {"> アスペクト比", 0}, {"-", 0},
                                              {border ? "外枠無し" : "外枠有り", 32791}, {"-", 0}, {"終了", 32769}};
             want.insert(want.end(), tail.begin(), tail.end());
@@ -68,6 +72,29 @@ TEST(Menus, ContextMenuFollowsExtAndTheBorder) {
             EXPECT_FALSE(IsMenu(submenu));  // destroyed with its menu
         }
     }
+}
+
+// N from thirds visits the guide items of the menu, in the menu's order, and comes back.
+TEST(Menus, TheCycleFollowsTheContextMenu) {
+    for (int32_t ext : {0, 0x8000, 0x4000, 0xC000}) {
+        HMENU menu = BuildContextMenu(static_cast<uint32_t>(ext), true);
+        ASSERT_NE(menu, nullptr);
+        std::vector<unsigned> items, cycle;
+        for (const MenuItem& item : ReadMenu(menu)) {
+            if (item.text == "-") break;
+            items.push_back(item.id);
+        }
+        DestroyMenu(menu);
+        g_settings.Ext = ext;
+        g_guides = {1, 0};
+        do {
+            cycle.push_back(g_guides.activeMask);
+            CycleGuide(1);
+        } while (g_guides.activeMask != 1 && cycle.size() < 20);
+        EXPECT_EQ(cycle, items) << std::hex << ext;
+    }
+    g_settings = DefaultSettings();
+    g_guides = {1, 0};
 }
 
 TEST(Menus, TrayMenu) {

@@ -102,12 +102,13 @@ TEST_F(PaintGuidesTest, ColourAndWidthComeFromTheSettings) {
 
 TEST_F(PaintGuidesTest, NothingForAMaskMatchingNoRow) {
     Dib d(200, 200);
-    Paint(d, 0x400, 0);
+    Paint(d, 0x4000, 0);
     for (int y = 0; y < 200; y += 7) EXPECT_TRUE(PaintedColumns(d, y).empty());
 }
 
 // The paint gathers dense lines into blocks; the pixels must stay those of every segment drawn
-// with its own move-to and line-to, whatever the pen, the guide, the density and the shape.
+// with its own move-to and line-to, and of every arc's polyline, whatever the pen, the guide,
+// the density and the shape.
 TEST_F(PaintGuidesTest, PixelsEqualEverySegmentDrawnAlone) {
     const struct { int count, spacing; } densities[] = {{12, 40}, {2147483647, 1}, {60, 2}, {95, 3}};
     const struct { int w, h; } sizes[] = {{97, 61}, {61, 97}, {1, 1}, {3, 40}};
@@ -119,16 +120,24 @@ TEST_F(PaintGuidesTest, PixelsEqualEverySegmentDrawnAlone) {
             g_settings.DivNumV = g_settings.DivNumH = density.count;
             g_settings.DivWidthV = g_settings.DivWidthH = density.spacing;
             for (const auto& size : sizes) {
-                for (uint32_t mask = 1; mask <= 0x200; mask <<= 1) {
+                for (uint32_t mask = 1; mask <= 0x2000; mask <<= 1) {
                     Dib painted(size.w, size.h), alone(size.w, size.h);
-                    Paint(painted, mask, 0);
+                    const uint32_t variant = mask == 0x2000;  // dynamic symmetry with its lines
+                    Paint(painted, mask, variant);
                     HPEN pen = CreatePen(PS_SOLID, width, g_settings.LineColor);
                     HGDIOBJ old = SelectObject(alone.dc, pen);
-                    SegmentList segments;
-                    CollectGuideSegments(mask, GuideView{size.w, size.h, 0, g_settings}, Into(segments));
-                    for (const Segment& s : segments) {
+                    Drawing drawn;
+                    CollectGuideSegments(mask, GuideView{size.w, size.h, variant, g_settings}, Into(drawn));
+                    for (const Segment& s : drawn.segments) {
                         MoveToEx(alone.dc, s.x0, s.y0, nullptr);
                         LineTo(alone.dc, s.x1, s.y1);
+                    }
+                    for (const QuarterArc& a : drawn.arcs) {
+                        ArcPoint points[kArcPointsMax];
+                        POINT line[kArcPointsMax];
+                        const int n = FlattenArc(a, points);
+                        for (int i = 0; i < n; ++i) line[i] = {points[i].x, points[i].y};
+                        Polyline(alone.dc, line, n);
                     }
                     DeleteObject(SelectObject(alone.dc, old));
                     GdiFlush();

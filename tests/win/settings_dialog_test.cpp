@@ -213,22 +213,33 @@ TEST_F(SettingsDialogTest, OkStoresTheFieldsAsTypedAndKeepsWhatItDoesNotShow) {
 }
 
 TEST_F(SettingsDialogTest, TheStartupListKeepsARuleItCannotShow) {
-    const struct { const char* rule; int choose; const char* shown; const char* stored; } cases[] = {
-        {"3", -1, "", "3"},                          // no row matches: kept as read
-        {"0", -1, "", "0"},
-        {"2147483652", -1, "前回の構図", "2147483648"},  // remember flag with a mask: the flag alone
-        {"0", 0, "", "2147483648"},                  // choosing "前回の構図"
-        {"2147483648", 10, "前回の構図", "64"},
+    const struct { const char* rule; const char* ext; int choose; const char* shown; const char* stored; } cases[] = {
+        {"3", "0", -1, "", "3"},                          // no row matches: kept as read
+        {"0", "0", -1, "", "0"},
+        {"2147483652", "0", -1, "前回の構図", "2147483648"},  // remember flag with a mask: the flag alone
+        {"0", "0", 0, "", "2147483648"},                  // choosing "前回の構図"
+        {"2147483648", "0", 10, "前回の構図", "64"},
+        {"2048", "32768", -1, "", "2048"},                // a guide that Ext does not list: kept
+        {"2048", "16384", -1, "黄金螺旋", "2048"},
+        {"1", "16384", 14, "三分割構図", "8192"},          // the last row: "ダイナミックシンメトリー"
     };
     for (const auto& c : cases) {
-        Prepare(std::string("InitRule=") + c.rule + "\r\n");
-        std::string shown;
+        Prepare(std::string("InitRule=") + c.rule + "\r\nExt=" + c.ext + "\r\n");
+        std::string shown, last;
+        int count = 0;
         RunSettingsDialog({[&](HWND d) {
             shown = ItemText(d, IDC_STARTUP_GUIDE);
+            count = static_cast<int>(SendDlgItemMessageA(d, IDC_STARTUP_GUIDE, CB_GETCOUNT, 0, 0));
+            char row[64] = "";
+            SendDlgItemMessageA(d, IDC_STARTUP_GUIDE, CB_GETLBTEXT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(row));
+            last = row;
             if (c.choose >= 0) ChooseRow(d, c.choose);
             Press(d, IDOK);
         }});
         EXPECT_EQ(shown, c.shown) << c.rule;
+        const bool extra = std::string(c.ext) == "16384";
+        EXPECT_EQ(count, extra ? 15 : 11) << c.ext;
+        EXPECT_EQ(last, extra ? "ダイナミックシンメトリー" : "レイルマン比率") << c.ext;
         char line[64];
         GetPrivateProfileStringA("SET", "InitRule", "", line, sizeof line, path.c_str());
         EXPECT_STREQ(line, c.stored) << c.rule;
