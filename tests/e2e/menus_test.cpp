@@ -221,3 +221,28 @@ TEST(ModalLoops, TheHotKeyDuringTheSaveDialogKeepsTheFramesPlace) {
     EXPECT_TRUE(o.SettlesAt(f));
     ASSERT_TRUE(o.Close());
 }
+
+// The tray menu is open with the set hidden: what would bring the set back waits for it, and
+// once the set is back the X server stacks the frame above the back pane. Shown under the menu,
+// the frame had a window above it, and Wine then left its X window below the back pane's.
+TEST(ModalLoops, NothingBringsTheSetBackDuringTheTrayMenu) {
+    Overlay o;
+    ASSERT_TRUE(o.Start(Ini("Tray=1\r\n")));
+    PostMessageA(o.frame, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(Hidden(o));
+    PostMessageA(o.frame, kTrayMessage, kTrayIconId, WM_RBUTTONUP);
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (menu = OpenMenu(o)) && IsWindowVisible(menu); }));
+    PostMessageA(o.frame, WM_COMMAND, 32792, 0);  // the back pane on its own
+    PostMessageA(o.frame, WM_COMMAND, 32788, 0);
+    PostMessageA(o.frame, WM_HOTKEY, kHotKeyId, 0);
+    PostMessageA(o.frame, kTrayMessage, kTrayIconId, WM_LBUTTONDOWN);
+    ASSERT_TRUE(AfterPostedMessages(o));
+    EXPECT_FALSE(IsWindowVisible(o.frame));
+    PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
+    PostMessageA(o.frame, WM_COMMAND, 32788, 0);
+    ASSERT_TRUE(Shown(o));
+    EXPECT_TRUE(WaitUntil([&] { return XStackedAbove(o.frame, o.back); }));
+    ASSERT_TRUE(o.Close());
+}
