@@ -36,6 +36,13 @@ void HideWindowSet() {
 
 void RestoreWindowSet() {
     const RECT f = g_windows.savedFrame, b = g_windows.savedBack;
+    // A frame on no monitor any more (one unplugged while the set was hidden) would come back
+    // where nobody sees it: it is centred instead, and nothing stays remembered.
+    if (!IsEmpty(f) && !MonitorFromRect(&f, MONITOR_DEFAULTTONULL)) {
+        g_windows.savedFrame = g_windows.savedBack = RECT{};
+        CentreWindowSet(SW_SHOWNORMAL);
+        return;
+    }
     if (IsEmpty(f) || IsEmpty(b)) {
         CentreWindowSet(SW_SHOWNORMAL);
         return;
