@@ -205,34 +205,30 @@ TEST(Grip, AReleaseWithoutAPressOnItChangesNothing) {
 }
 
 namespace {
-// The display scale the programs started while it lives read (LogPixels of the current user);
-// it puts the earlier value back, or removes the value when there was none.
+// The display scale that the programs started while it lives read (LogPixels of the current
+// user); it puts the earlier value back, or removes the value when there was none.
 struct LogPixels {
+    HKEY key = nullptr;
     BYTE before[64]{};
     DWORD type = 0, size = sizeof before;
     bool had = false;
     explicit LogPixels(DWORD dpi) {
-        HKEY key = OpenKey();
-        if (!key) return;
-        had = RegQueryValueExA(key, kValue, nullptr, &type, before, &size) == ERROR_SUCCESS;
-        RegSetValueExA(key, kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
-        RegCloseKey(key);
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                            nullptr, &key, nullptr) != ERROR_SUCCESS) {
+            key = nullptr;
+            return;
+        }
+        had = RegQueryValueExA(key, "LogPixels", nullptr, &type, before, &size) == ERROR_SUCCESS;
+        RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
     }
     ~LogPixels() {
-        HKEY key = OpenKey();
         if (!key) return;
-        if (had) RegSetValueExA(key, kValue, 0, type, before, size);
-        else RegDeleteValueA(key, kValue);
+        if (had) RegSetValueExA(key, "LogPixels", 0, type, before, size);
+        else RegDeleteValueA(key, "LogPixels");
         RegCloseKey(key);
     }
-    static constexpr char kValue[] = "LogPixels";
-    static HKEY OpenKey() {
-        HKEY key = nullptr;
-        return RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
-                               KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS
-                   ? key
-                   : nullptr;
-    }
+    LogPixels(const LogPixels&) = delete;
+    LogPixels& operator=(const LogPixels&) = delete;
 };
 }  // namespace
 
