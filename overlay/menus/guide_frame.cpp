@@ -68,6 +68,8 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         // The guides depend on the size: whatever resized the frame, nothing of the old lines
         // may stay.
         case WM_SIZE: InvalidateRect(hwnd, nullptr, TRUE); break;
+        // The frame's size is in pixels on every monitor: a new scale does not resize it.
+        case WM_DPICHANGED: return 0;
         case WM_KEYDOWN: HandleOverlayKey(static_cast<unsigned>(wp)); return 0;
         case WM_KEYUP: return 0;
         // A press on a guide line: the drag belongs to the back pane.

@@ -17,7 +17,7 @@ bool g_capturing = false;
 void CopyFrameArea(const RECT& r) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     CreateScreenSnapshot(w, h);
-    const WindowDc screen(GetDesktopWindow());
+    const WindowDc screen(nullptr);  // the screen's DC spans every monitor
     if (g_snapshot.dc) BitBlt(g_snapshot.dc, 0, 0, w, h, screen.dc, r.left, r.top, SRCCOPY);
 }
 

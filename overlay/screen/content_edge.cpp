@@ -10,17 +10,17 @@ namespace {
 bool Horizontal(StripSide s) { return s == StripSide::top || s == StripSide::bottom; }
 bool BeforeFrame(StripSide s) { return s == StripSide::top || s == StripSide::left; }
 
-// The room between a frame's side and the desktop's edge, capped by the range; 64-bit, since
+// The room between a frame's side and the screen's edge, capped by the range; 64-bit, since
 // the range may be anything a settings file holds.
 int Depth(long long room, int range) { return static_cast<int>(std::clamp<long long>(room, 0, std::max(range, 0))); }
 }  // namespace
 
 SearchStrip StripBeside(StripSide side, const Rect& f, const Rect& d, int range) {
     const bool horizontal = Horizontal(side), before = BeforeFrame(side);
-    // Along the side: the part of it on the desktop.
+    // Along the side: the part of it on the screen.
     const int start = horizontal ? std::max(f.left, d.left) : std::max(f.top, d.top);
     const int end = horizontal ? std::min(f.right, d.right) : std::min(f.bottom, d.bottom);
-    // Away from it: the frame's edge on that side and the desktop's edge beyond it.
+    // Away from it: the frame's edge on that side and the screen's edge beyond it.
     const int edge = horizontal ? (before ? f.top : f.bottom) : (before ? f.left : f.right);
     const int limit = horizontal ? (before ? d.top : d.bottom) : (before ? d.left : d.right);
     const int depth = Depth(before ? static_cast<long long>(edge) - limit : static_cast<long long>(limit) - edge, range);

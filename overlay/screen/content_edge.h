@@ -12,9 +12,10 @@ int ColourClass(uint32_t colour);
 
 enum class StripSide { top, bottom, left, right };
 
-// The band of screen outside one side of the frame. It lies wholly on the desktop: its depth
-// is the fit range or the room up to the desktop's edge, whichever is smaller, and its length
-// is the part of the frame's side that lies on the desktop. Depth or length 0: no strip.
+// The band of screen outside one side of the frame. It lies wholly on the screen rectangle
+// (the virtual screen, which holds every monitor): its depth is the fit range or the room up to
+// the screen's edge, whichever is smaller, and its length is the part of the frame's side that
+// lies on the screen. Depth or length 0: no strip.
 struct SearchStrip {
     StripSide side;
     int x, y;           // the screen area's top-left corner
@@ -22,7 +23,7 @@ struct SearchStrip {
     int width() const { return side == StripSide::top || side == StripSide::bottom ? length : depth; }
     int height() const { return side == StripSide::top || side == StripSide::bottom ? depth : length; }
 };
-SearchStrip StripBeside(StripSide side, const Rect& frame, const Rect& desktop, int range);
+SearchStrip StripBeside(StripSide side, const Rect& frame, const Rect& screen, int range);
 
 // Where a strip copied to (0, 0) of the snapshot has the point at position p along it, on its
 // line `far` counted from the line farthest from the frame (0) toward the frame.

@@ -35,16 +35,23 @@ Rect RectOf(HWND window) {
     GetWindowRect(window, &r);
     return {r.left, r.top, r.right, r.bottom};
 }
+
+// The bounding rectangle of all monitors: a frame on any of them fits, and a strip may read a
+// neighbouring one. With one monitor it is the desktop window's rectangle.
+Rect VirtualScreen() {
+    const int x = GetSystemMetrics(SM_XVIRTUALSCREEN), y = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
 }  // namespace
 
 void FitFrameToContent() {
     if (CaptureRunning()) return;
-    const Rect f = RectOf(g_windows.frame), d = RectOf(GetDesktopWindow());
+    const Rect f = RectOf(g_windows.frame), d = VirtualScreen();
     const int range = g_settings.FitRange;
     int top = 0, bottom = 0, left = 0, right = 0;
     bool found;
     {
-        const WindowDc screen(GetDesktopWindow());
+        const WindowDc screen(nullptr);  // the whole virtual screen
         found = SearchOpposite(screen.dc, StripBeside(StripSide::top, f, d, range),
                                StripBeside(StripSide::bottom, f, d, range), top, bottom) &&
                 SearchOpposite(screen.dc, StripBeside(StripSide::left, f, d, range),

@@ -2,6 +2,7 @@
 
 #include "frame_geometry.h"
 #include "navigation_grip.h"
+#include "window_dpi.h"
 #include "window_set.h"
 
 namespace {
@@ -26,7 +27,7 @@ void ShowSizingCursor(int id) { SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(
 // Classifies the pointer against the frame and sets the sizing cursor; record starts a drag.
 void HitTestFrame(int record) {
     const POINT p = Pointer();
-    const ZoneHit hit = ClassifyPointer(FrameRect(), {p.x, p.y});
+    const ZoneHit hit = ClassifyPointer(FrameRect(), {p.x, p.y}, ScaleForDpi(kEdgeZone, WindowDpi(g_windows.frame)));
     const int entry = kZoneCursors[hit.zoneIndex];
     // During a resize every edge zone shows the cursor of the zone where the drag began.
     if (entry) ShowSizingCursor(g_drag.cursor ? g_drag.cursor : entry);

@@ -1,18 +1,22 @@
 #include "frame_geometry.h"
 
-ZoneHit ClassifyPointer(const Rect& frame, Point p) {
+int ScaleForDpi(int value, unsigned dpi) {
+    return static_cast<int>((static_cast<long long>(value) * dpi * 2 + 96) / 192);
+}
+
+ZoneHit ClassifyPointer(const Rect& frame, Point p, int zone) {
     int horizontal = 0, vertical = 0, edges = 0;
-    if (p.x <= frame.left + kEdgeZone) {
+    if (p.x <= frame.left + zone) {
         horizontal = 1;
         edges |= kEdgeLeft;
-    } else if (p.x >= frame.right - kEdgeZone) {
+    } else if (p.x >= frame.right - zone) {
         horizontal = 2;
         edges |= kEdgeRight;
     }
-    if (p.y <= frame.top + kEdgeZone) {
+    if (p.y <= frame.top + zone) {
         vertical = 3;
         edges |= kEdgeTop;
-    } else if (p.y >= frame.bottom - kEdgeZone) {
+    } else if (p.y >= frame.bottom - zone) {
         vertical = 6;
         edges |= kEdgeBottom;
     }
@@ -66,7 +70,7 @@ Point ArrowDirection(unsigned virtualKey) {
     }
 }
 
-int GripHalf(Point c) { return c.x < kGripSize - c.y ? kDragMove : kGripResize; }
+int GripHalf(Point c, int size) { return c.x < size - c.y ? kDragMove : kGripResize; }
 
 GripStep GripDragStep(int gripMode) {
     if (gripMode == kDragMove) return {true, 0};

@@ -10,8 +10,12 @@ struct Point {
     int x, y;
 };
 
-constexpr int kEdgeZone = 7;
+constexpr int kEdgeZone = 7;  // at 96 DPI
 constexpr int kMinFrameSize = 40;
+
+// A size in pixels at 96 DPI as it is at dpi, so that what the pointer must hit looks as large
+// on every screen: floor(value * dpi / 96 + 0.5).
+int ScaleForDpi(int value, unsigned dpi);
 
 // Edge flags of a resize drag; kDragMove is the drag mode of a move.
 constexpr int kEdgeTop = 1, kEdgeBottom = 2, kEdgeRight = 4, kEdgeLeft = 8;
@@ -27,8 +31,9 @@ struct ZoneHit {
     int zoneIndex;  // index into kZoneCursors
 };
 
-// Where the pointer lies against the frame rectangle. The zones have no outer bound.
-ZoneHit ClassifyPointer(const Rect& frame, Point pointer);
+// Where the pointer lies against the frame rectangle, with edge zones zone pixels wide inside
+// each side (kEdgeZone at 96 DPI). The zones have no outer bound.
+ZoneHit ClassifyPointer(const Rect& frame, Point pointer, int zone);
 
 // One resize step as the frame should be placed.
 struct ResizePlacement {
@@ -46,14 +51,14 @@ ResizePlacement ComputeResizeStep(const Rect& frame, int dx, int dy, int edges, 
 // The (dx, dy) unit of an arrow key's virtual-key code, or (0, 0) for another key.
 Point ArrowDirection(unsigned virtualKey);
 
-// The navigation grip: a 24 x 24 square split by its rising diagonal. The upper-left half
-// moves the window set (kDragMove), the lower-right half moves the right and bottom edges.
+// The navigation grip: a square, 24 x 24 at 96 DPI, split by its rising diagonal. The upper-left
+// half moves the window set (kDragMove), the lower-right half moves the right and bottom edges.
 constexpr int kGripSize = 24;
 constexpr int kGripResize = 8;
-// The half under a point of the grip's client area: x < 24 - y is the move half. The border
-// makes the client 22 wide, so the points between the painted diagonal and this line look
-// like the resize half but move.
-int GripHalf(Point client);
+// The half under a point of the client area of a grip size pixels wide outside: x < size - y is
+// the move half. The border makes the client 2 narrower, so the points between the painted
+// diagonal and this line look like the resize half but move.
+int GripHalf(Point client, int size);
 // What a drag step of the grip does in each mode: the edges it resizes (0 for a move or for
 // no mode), and whether it moves the window set.
 struct GripStep {

@@ -3,6 +3,7 @@
 #include "frame_drag.h"
 #include "gdi_holders.h"
 #include "frame_geometry.h"
+#include "window_dpi.h"
 #include "window_set.h"
 
 namespace {
@@ -20,7 +21,9 @@ GripState g_grip{};
 int HalfUnderPointer() {
     POINT p = Pointer();
     ScreenToClient(g_windows.grip, &p);
-    return GripHalf({p.x, p.y});
+    RECT r{};
+    GetWindowRect(g_windows.grip, &r);
+    return GripHalf({p.x, p.y}, r.right - r.left);
 }
 
 void CALLBACK HideTimer(HWND grip, UINT, UINT_PTR, DWORD) {
@@ -33,7 +36,10 @@ void CALLBACK HideTimer(HWND grip, UINT, UINT_PTR, DWORD) {
 void CALLBACK ShowTimer(HWND grip, UINT, UINT_PTR, DWORD) {
     if (InModalLoop() || IsWindowVisible(grip)) return;  // tries again at the next tick
     g_grip.last = Pointer();
-    SetWindowPos(grip, HWND_TOP, g_grip.last.x - kGripSize / 2, g_grip.last.y - kGripSize / 2, 0, 0, SWP_NOSIZE);
+    // Its size is the frame's monitor's, taken anew at each showing: the frame may have been
+    // moved to a monitor of another scale.
+    const int size = ScaleForDpi(kGripSize, WindowDpi(g_windows.frame));
+    SetWindowPos(grip, HWND_TOP, g_grip.last.x - size / 2, g_grip.last.y - size / 2, size, size, 0);
     // Grip, frame, back pane from the top; the frame brings the back pane along.
     SetWindowPos(g_windows.frame, grip, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     ShowWindow(grip, SW_SHOW);
@@ -157,6 +163,12 @@ void CreateNavigationGrip(HWND owner) {
     RegisterClassA(&wc);
     g_windows.grip = CreateWindowExA(WS_EX_TOPMOST, kGripClass, nullptr, WS_POPUP | WS_BORDER, 0, 0, kGripSize,
                                      kGripSize, owner, nullptr, instance, nullptr);
+}
+
+void HideNavigationGrip() {
+    if (!g_windows.grip || !IsWindowVisible(g_windows.grip)) return;
+    KillTimer(g_windows.grip, kGripTimer);
+    ShowWindow(g_windows.grip, SW_HIDE);
 }
 
 void ArmGripShow() {

@@ -11,5 +11,7 @@ void CreateNavigationGrip(HWND owner);
 // Hides the grip and has it turn up at the pointer half a second later (unless a showing is
 // already pending). A release on the grip does this, and so does a click on the frame.
 void ArmGripShow();
+// Hides a shown grip as its hide timer would, timer and all; a pending show stays pending.
+void HideNavigationGrip();
 // Paints the grip's client area (w x h) as the grip mode shows it.
 void PaintGrip(HDC dc, int w, int h, int gripMode);

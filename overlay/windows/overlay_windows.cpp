@@ -14,6 +14,7 @@ LRESULT CALLBACK BackPaneWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DESTROY: PostQuitMessage(0); break;
         case WM_CLOSE: DestroyWindow(hwnd); return 0;
         case WM_WINDOWPOSCHANGED: FollowPlacement(hwnd, *reinterpret_cast<WINDOWPOS*>(lp)); break;
+        case WM_DPICHANGED: return 0;  // it keeps the frame's rectangle, as the frame keeps its own
         case WM_KEYDOWN: SendMessageA(g_windows.frame, msg, wp, lp); return 0;
         case WM_KEYUP: return 0;
         case WM_LBUTTONDOWN:

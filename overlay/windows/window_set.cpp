@@ -1,6 +1,7 @@
 #include "window_set.h"
 
 #include "../../settings/settings_record.h"
+#include "navigation_grip.h"
 
 WindowSet g_windows{};
 
@@ -36,7 +37,10 @@ void HideWindowSet() {
 
 void RestoreWindowSet() {
     const RECT f = g_windows.savedFrame, b = g_windows.savedBack;
-    if (IsEmpty(f) || IsEmpty(b)) {
+    // A frame on no monitor any more (one unplugged while the set was hidden) would come back
+    // where nobody sees it: it is centred instead, as when nothing is remembered.
+    if (IsEmpty(f) || IsEmpty(b) || !MonitorFromRect(&f, MONITOR_DEFAULTTONULL)) {
+        g_windows.savedFrame = g_windows.savedBack = RECT{};
         CentreWindowSet(SW_SHOWNORMAL);
         return;
     }
@@ -51,8 +55,9 @@ void RestoreWindowSet() {
 void RequestClose() { SendMessageA(g_windows.frame, WM_CLOSE, 0, 0); }
 
 ModalLoop::ModalLoop() {
-    // The grip would take the keyboard from the loop's window: it goes until the loop has ended.
-    if (g_windows.grip) ShowWindow(g_windows.grip, SW_HIDE);
+    // The grip would take the keyboard from the loop's window; a show it has pending waits for
+    // the loop's end.
+    HideNavigationGrip();
     ++g_windows.modalLoops;
 }
 

@@ -1,6 +1,7 @@
 // The navigation grip of a running overlay, driven by real clicks and drags.
 #include <gtest/gtest.h>
 
+#include "overlay/windows/frame_geometry.h"
 #include "overlay/windows/navigation_grip.h"
 #include "overlay_harness.h"
 
@@ -13,8 +14,9 @@ RECT WindowRect(HWND w) {
     return r;
 }
 
-// Waits until the grip shows, centred on the pointer (its 24 x 24 square from pointer - 12).
-::testing::AssertionResult GripAtPointer(const Overlay& o) {
+// Waits until the grip shows, centred on the pointer (its square of size pixels, 24 at 96 DPI,
+// from pointer - size / 2).
+::testing::AssertionResult GripAtPointer(const Overlay& o, int size = kGripSize) {
     RECT r{};
     POINT p{};
     bool visible = false;
@@ -23,7 +25,8 @@ RECT WindowRect(HWND w) {
             GetCursorPos(&p);
             r = WindowRect(g);
             visible = g && IsWindowVisible(g);
-            return visible && SameRect(r, {p.x - 12, p.y - 12, p.x + 12, p.y + 12});
+            const int x = p.x - size / 2, y = p.y - size / 2;
+            return visible && SameRect(r, {x, y, x + size, y + size});
         }))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "grip " << (visible ? "shown" : "hidden") << " at " << r.left << ","
@@ -36,8 +39,8 @@ bool GripHidden(const Overlay& o, int ms = kWaitMs) {
 RECT Moved(const RECT& r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 
 // A click inside the frame calls the grip to the pointer.
-bool ClickInside(const Overlay& o, int x, int y) {
-    return PointerTo(x, y) && LeftButton(true) && LeftButton(false) && GripAtPointer(o);
+bool ClickInside(const Overlay& o, int x, int y, int gripSize = kGripSize) {
+    return PointerTo(x, y) && LeftButton(true) && LeftButton(false) && GripAtPointer(o, gripSize);
 }
 
 // The window that holds the overlay's mouse capture.
@@ -199,4 +202,58 @@ TEST(Grip, AReleaseWithoutAPressOnItChangesNothing) {
     ASSERT_TRUE(WaitUntil([&] { return GetWindowLongA(o.frame, GWL_STYLE) != style; }));
     EXPECT_TRUE(o.SettlesAt(f));
     ASSERT_TRUE(o.Close());
+}
+
+namespace {
+// The display scale that the programs started while it lives read (LogPixels of the current
+// user); it puts the earlier value back, or removes the value when there was none.
+struct LogPixels {
+    HKEY key = nullptr;
+    BYTE before[64]{};
+    DWORD type = 0, size = sizeof before;
+    bool had = false;
+    explicit LogPixels(DWORD dpi) {
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                            nullptr, &key, nullptr) != ERROR_SUCCESS) {
+            key = nullptr;
+            return;
+        }
+        had = RegQueryValueExA(key, "LogPixels", nullptr, &type, before, &size) == ERROR_SUCCESS;
+        RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    }
+    ~LogPixels() {
+        if (!key) return;
+        if (had) RegSetValueExA(key, "LogPixels", 0, type, before, size);
+        else RegDeleteValueA(key, "LogPixels");
+        RegCloseKey(key);
+    }
+    LogPixels(const LogPixels&) = delete;
+    LogPixels& operator=(const LogPixels&) = delete;
+};
+}  // namespace
+
+// What the pointer must hit keeps its size to the eye on a scaled screen: at 144 DPI the grip
+// is 36 pixels and the edge zones 11, so a press 10 pixels inside the right edge resizes; at
+// 96 DPI the grip is 24 and the same press lies in the interior and moves.
+TEST(Grip, ItAndTheEdgeZonesGrowWithTheDisplayScale) {
+    const struct { DWORD dpi; int grip; bool resizes; } cases[] = {{144, 36, true}, {96, 24, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        const LogPixels scale(c.dpi);
+        Overlay o;
+        ASSERT_TRUE(o.Start());
+        const RECT f = o.FrameRect();
+        ASSERT_TRUE(ClickInside(o, f.left + 50, f.top + 60, c.grip));
+        const POINT from{f.right - 10, f.top + 100};
+        ASSERT_TRUE(PointerTo(from.x, from.y));
+        ASSERT_TRUE(PointerOver(o.back, o.frame));
+        ASSERT_TRUE(LeftButton(true));
+        ASSERT_TRUE(WaitUntil([&] { return Capture(o) == o.back; }));
+        ASSERT_TRUE(PointerTo(from.x + 20, from.y));
+        const RECT want = c.resizes ? RECT{f.left, f.top, f.right + 20, f.bottom} : Moved(f, 20, 0);
+        EXPECT_TRUE(WaitUntil([&] { return SameRect(o.FrameRect(), want); }));
+        ASSERT_TRUE(LeftButton(false));
+        EXPECT_TRUE(o.SettlesAt(want));
+        ASSERT_TRUE(o.Close());
+    }
 }

@@ -82,6 +82,25 @@ TEST(ContextMenu, BorderBackPaneAndVersionCommands) {
     ASSERT_TRUE(o.Close());
 }
 
+// A frame hidden where no monitor is any more comes back centred at its start size; one that
+// still meets a monitor, even in part, comes back where it was.
+TEST(Tray, AFrameOffEveryMonitorComesBackCentred) {
+    Overlay o;
+    ASSERT_TRUE(o.Start(Ini("Tray=1\r\nHotkey=0\r\n")));
+    const RECT centred = o.FrameRect();
+    const struct { POINT at; bool back; } cases[] = {{{5000, 4000}, false}, {{-100, -120}, true}, {{-3000, 200}, false}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(o.MoveTo(c.at.x, c.at.y)) << c.at.x;
+        const RECT hidden = o.FrameRect();
+        PostMessageA(o.frame, WM_KEYDOWN, VK_ESCAPE, 0);
+        ASSERT_TRUE(Hidden(o)) << c.at.x;
+        PostMessageA(o.frame, kTrayMessage, kTrayIconId, WM_LBUTTONDOWN);
+        ASSERT_TRUE(Shown(o)) << c.at.x;
+        EXPECT_TRUE(o.SettlesAt(c.back ? hidden : centred)) << c.at.x;
+    }
+    ASSERT_TRUE(o.Close());
+}
+
 // Esc with other Tray values closes: see the Escape tests.
 TEST(Tray, EscHidesToTheIconWithTrayOne) {
     Overlay o;

@@ -30,11 +30,17 @@ bool FileVersionIs(const std::string& res, DWORD ms, DWORD ls) {
     std::memcpy(v, res.data() + at, sizeof v);
     return v[2] == ms && v[3] == ls;
 }
-// Both programs: a manifest asking for the invoking user's rights, version 0.1.8.0.
+// Both programs: a manifest asking for the invoking user's rights and for per-monitor DPI
+// awareness (version 2 first, the older kinds after it), version 0.1.8.0.
 void ExpectManifestAndVersion(const Module& m) {
     const std::string manifest = m.Resource(MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1));
-    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
-    EXPECT_NE(manifest.find("uiAccess=\"false\""), std::string::npos);
+    for (const char* part : {
+             "level=\"asInvoker\"", "uiAccess=\"false\"",
+             "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>",
+             "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2, "
+             "PerMonitor</dpiAwareness>",
+         })
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
     EXPECT_TRUE(FileVersionIs(m.Resource(RT_VERSION, MAKEINTRESOURCEA(1)), 0x00000001, 0x00080000));
 }
 }  // namespace

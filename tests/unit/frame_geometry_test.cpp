@@ -34,12 +34,31 @@ TEST(Zones, BoundariesAndCursors) {
         {{104, 345}, kEdgeLeft | kEdgeBottom, 32643},
     };
     for (const auto& c : cases) {
-        const ZoneHit hit = ClassifyPointer(kFrame, c.p);
+        const ZoneHit hit = ClassifyPointer(kFrame, c.p, kEdgeZone);
         EXPECT_EQ(hit.dragMode, c.mode) << c.p.x << "," << c.p.y;
         EXPECT_EQ(kZoneCursors[hit.zoneIndex], c.cursor) << c.p.x << "," << c.p.y;
     }
     // A frame narrower than both zones: the left zone wins.
-    EXPECT_EQ(ClassifyPointer({0, 0, 10, 100}, {5, 50}).dragMode, kEdgeLeft);
+    EXPECT_EQ(ClassifyPointer({0, 0, 10, 100}, {5, 50}, kEdgeZone).dragMode, kEdgeLeft);
+}
+
+// The grip and the edge zones keep their size to the eye: 96 DPI is 100 %, 120 is 125 %, 144 is
+// 150 % and 192 is 200 %, rounded half up.
+TEST(Zones, ScaleWithTheMonitorsDpi) {
+    const struct { unsigned dpi; int grip, zone; } cases[] = {
+        {96, 24, 7}, {120, 30, 9}, {144, 36, 11}, {192, 48, 14}, {72, 18, 5},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ScaleForDpi(kGripSize, c.dpi), c.grip) << c.dpi;
+        const int zone = ScaleForDpi(kEdgeZone, c.dpi);
+        EXPECT_EQ(zone, c.zone) << c.dpi;
+        // The zones and the grip's halves follow the scaled sizes.
+        EXPECT_EQ(ClassifyPointer(kFrame, {kFrame.right - zone, 275}, zone).dragMode, kEdgeRight) << c.dpi;
+        EXPECT_EQ(ClassifyPointer(kFrame, {kFrame.right - zone - 1, 275}, zone).dragMode, kDragMove) << c.dpi;
+        EXPECT_EQ(GripHalf({c.grip / 2 - 2, c.grip / 2 + 1}, c.grip), kDragMove) << c.dpi;
+        EXPECT_EQ(GripHalf({c.grip / 2 - 2, c.grip / 2 + 2}, c.grip), kGripResize) << c.dpi;
+    }
+    EXPECT_EQ(ScaleForDpi(5000, 480), 25000);  // no overflow on large sizes
 }
 
 TEST(ResizeStep, EdgesAndPlacementFlags) {
@@ -162,7 +181,7 @@ TEST(Grip, HalfUnderThePointerAndWhatADragDoes) {
         {{21, 21}, kGripResize}, {{11, 11}, kDragMove},  // the centre, where the grip turns up
         {{12, 12}, kGripResize},
     };
-    for (const auto& c : cases) EXPECT_EQ(GripHalf(c.at), c.half) << c.at.x << "," << c.at.y;
+    for (const auto& c : cases) EXPECT_EQ(GripHalf(c.at, kGripSize), c.half) << c.at.x << "," << c.at.y;
     EXPECT_TRUE(GripDragStep(kDragMove).move);
     EXPECT_EQ(GripDragStep(kDragMove).edges, 0);
     EXPECT_FALSE(GripDragStep(kGripResize).move);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "overlay/screen/bitmap_file.h"
@@ -96,10 +97,33 @@ TEST(Fit, EdgeSearchOverStrips) {
     }
 }
 
+namespace {
+using S = StripSide;
+struct StripCase {
+    Rect frame;
+    int range;
+    S side;
+    SearchStrip want;  // length 0: no strip
+};
+
+// Each strip as StripBeside cuts it against the screen rectangle.
+void ExpectStrips(const Rect& screen, std::initializer_list<StripCase> cases) {
+    for (const auto& c : cases) {
+        const SearchStrip s = StripBeside(c.side, c.frame, screen, c.range);
+        const std::string what = std::to_string(static_cast<int>(c.side)) + " of " + std::to_string(c.frame.left) +
+                                 "," + std::to_string(c.frame.top) + " on " + std::to_string(screen.left) + "," +
+                                 std::to_string(screen.top);
+        EXPECT_EQ(s.length, c.want.length) << what;
+        EXPECT_EQ(s.depth, c.want.depth) << what;
+        if (c.want.length == 0) continue;
+        EXPECT_EQ(s.x, c.want.x) << what;
+        EXPECT_EQ(s.y, c.want.y) << what;
+    }
+}
+}  // namespace
+
 TEST(Fit, StripsAreClippedToTheDesktop) {
-    using S = StripSide;
-    const Rect desk{0, 0, 1280, 1024};
-    const struct { Rect frame; int range; S side; SearchStrip want; } cases[] = {
+    ExpectStrips({0, 0, 1280, 1024}, {
         // Far from the edges: R deep, the whole side long.
         {{100, 100, 300, 200}, 50, S::top, {S::top, 100, 50, 200, 50}},
         {{100, 100, 300, 200}, 50, S::bottom, {S::bottom, 100, 200, 200, 50}},
@@ -119,19 +143,34 @@ TEST(Fit, StripsAreClippedToTheDesktop) {
         {{100, 100, 300, 200}, 2147483647, S::top, {S::top, 100, 0, 200, 100}},
         {{100, 100, 300, 200}, 2147483647, S::right, {S::right, 300, 100, 100, 980}},
         {{100, 100, 300, 200}, -5, S::bottom, {S::bottom, 0, 0, 0, 0}},
-    };
-    for (const auto& c : cases) {
-        const SearchStrip s = StripBeside(c.side, c.frame, desk, c.range);
-        if (c.want.length == 0) {
-            EXPECT_EQ(s.length, 0) << static_cast<int>(c.side) << " of " << c.frame.left << "," << c.frame.top;
-            EXPECT_EQ(s.depth, 0);
-            continue;
-        }
-        EXPECT_EQ(s.x, c.want.x) << static_cast<int>(c.side) << " of " << c.frame.left << "," << c.frame.top;
-        EXPECT_EQ(s.y, c.want.y) << static_cast<int>(c.side) << " of " << c.frame.left << "," << c.frame.top;
-        EXPECT_EQ(s.length, c.want.length) << static_cast<int>(c.side) << " of " << c.frame.left;
-        EXPECT_EQ(s.depth, c.want.depth) << static_cast<int>(c.side) << " of " << c.frame.left;
-    }
+    });
+}
+
+// The strips are cut against the virtual screen, the bounding rectangle of all monitors.
+TEST(Fit, StripsReachEveryMonitor) {
+    // A monitor of 1280 x 1024 left of a primary one of 1920 x 1080.
+    ExpectStrips({-1280, 0, 1920, 1080}, {
+        {{-1000, 100, -800, 300}, 50, S::left, {S::left, -1050, 100, 200, 50}},  // on the left monitor
+        {{-1270, 100, -800, 300}, 50, S::left, {S::left, -1280, 100, 200, 10}},  // at the virtual screen's edge
+        {{-100, 100, 100, 300}, 50, S::top, {S::top, -100, 50, 200, 50}},       // across both monitors
+        {{-100, 100, 100, 300}, 50, S::left, {S::left, -150, 100, 200, 50}},
+        {{-1300, 100, -1200, 300}, 50, S::top, {S::top, -1280, 50, 80, 50}},    // partly off it
+        {{-1300, 100, -1200, 300}, 50, S::left, {S::left, 0, 0, 0, 0}},
+    });
+    // A monitor of 1920 x 1200 above the primary one of 1920 x 1080: the top strip reads it.
+    ExpectStrips({0, -1200, 1920, 1080}, {
+        {{100, -20, 300, 80}, 50, S::top, {S::top, 100, -70, 200, 50}},
+        {{100, -1180, 300, -1000}, 50, S::top, {S::top, 100, -1200, 200, 20}},
+        {{100, 1000, 300, 1060}, 50, S::bottom, {S::bottom, 100, 1060, 200, 20}},
+    });
+    // A primary monitor of 1280 x 1024 with one of 2560 x 1440 to its right, reaching higher and
+    // lower: a frame over the primary's bottom-right corner fits on every side.
+    ExpectStrips({0, -208, 3840, 1232}, {
+        {{1200, 900, 1400, 1100}, 50, S::bottom, {S::bottom, 1200, 1100, 200, 50}},
+        {{1200, 900, 1400, 1100}, 50, S::right, {S::right, 1400, 900, 200, 50}},
+        {{3800, -200, 3900, 200}, 50, S::top, {S::top, 3800, -208, 40, 8}},
+        {{3800, -200, 3900, 200}, 50, S::right, {S::right, 0, 0, 0, 0}},
+    });
 }
 
 TEST(Capture, BitmapHeaderBytes) {
