@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "settings/shared_names.h"
+
 namespace {
 bool Poll(bool (*cond)(), DWORD ms) {
     const DWORD start = GetTickCount();
@@ -16,7 +18,7 @@ bool Poll(bool (*cond)(), DWORD ms) {
     }
     return true;
 }
-HWND Frame() { return FindWindowA("__pemoka_246__", nullptr); }
+HWND Frame() { return FindWindowA(kFrameClass, nullptr); }
 }  // namespace
 
 int main(int argc, char** argv) {

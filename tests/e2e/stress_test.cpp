@@ -68,10 +68,10 @@ public:
             case kBackKey: {
                 static constexpr WORD kKeys[] = {VK_ESCAPE, 'B', 'N', 'F', 'E', VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN};
                 const WPARAM key = Pick(2) ? kKeys[Pick(std::size(kKeys))] : Pick(256);
-                return {kind, kind == kFrameKey ? o_.frame : o_.back, Pick(4) ? WM_KEYDOWN : WM_KEYUP, key, 0};
+                return {kind, kind == kFrameKey ? o_.frame : o_.back, static_cast<UINT>(Pick(4) ? WM_KEYDOWN : WM_KEYUP), key, 0};
             }
             case kLeftDown: return {kind, target, WM_LBUTTONDOWN, MK_LBUTTON, at};
-            case kMove: return {kind, target, WM_MOUSEMOVE, Pick(2) ? MK_LBUTTON : 0, at};
+            case kMove: return {kind, target, WM_MOUSEMOVE, static_cast<WPARAM>(Pick(2) ? MK_LBUTTON : 0), at};
             case kLeftUp: return {kind, target, WM_LBUTTONUP, 0, at};
             case kRightUp: return {kind, target, WM_RBUTTONUP, 0, at};
             default: return {kind, o_.frame, kSettingsChangedMessage, 0, 0};
