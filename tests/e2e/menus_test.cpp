@@ -249,24 +249,37 @@ TEST(ModalLoops, TheHotKeyDuringTheSaveDialogKeepsTheFramesPlace) {
     ASSERT_TRUE(o.Close());
 }
 
-// The tray menu is open with the set hidden: what would bring the set back does nothing. The back
-// pane shown meanwhile on its own stands above the frame on the X server until the set is back;
-// then the frame is above it again.
-TEST(ModalLoops, NothingBringsTheSetBackDuringTheTrayMenu) {
-    Overlay o;
-    ASSERT_TRUE(o.Start(Ini("Tray=1\r\n")));
-    const HWND menu = HideAndOpenTrayMenu(o);
-    ASSERT_NE(menu, nullptr);
-    PostMessageA(o.frame, WM_COMMAND, 32792, 0);  // the back pane on its own
-    PostMessageA(o.frame, WM_COMMAND, 32788, 0);
-    PostMessageA(o.frame, WM_HOTKEY, kHotKeyId, 0);
-    PostMessageA(o.frame, kTrayMessage, kTrayIconId, WM_LBUTTONDOWN);
-    ASSERT_TRUE(AfterPostedMessages(o));
-    EXPECT_FALSE(IsWindowVisible(o.frame));
-    PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
-    PostMessageA(o.frame, WM_COMMAND, 32788, 0);
-    ASSERT_TRUE(Shown(o));
-    EXPECT_TRUE(WaitUntil([&] { return XStackedAbove(o.frame, o.back); }));
-    ASSERT_TRUE(o.Close());
+// With the set hidden, the tray menu or the version box is open: what would bring the set back
+// does nothing. The back pane shown meanwhile on its own stands above the frame on the X server;
+// once the set is back, the frame is above it again.
+TEST(ModalLoops, NothingBringsTheSetBackDuringTheTrayMenuOrABox) {
+    for (const bool box : {false, true}) {
+        Overlay o;
+        ASSERT_TRUE(o.Start(Ini("Tray=1\r\n")));
+        HWND loop = nullptr;
+        if (box) {
+            PostMessageA(o.frame, WM_KEYDOWN, VK_ESCAPE, 0);
+            ASSERT_TRUE(Hidden(o));
+            PostMessageA(o.frame, WM_COMMAND, 32790, 0);
+            loop = o.WaitForWindow("ペモカ");
+        } else {
+            loop = HideAndOpenTrayMenu(o);
+        }
+        ASSERT_NE(loop, nullptr) << box;
+        PostMessageA(o.frame, WM_COMMAND, 32792, 0);  // the back pane on its own
+        PostMessageA(o.frame, WM_COMMAND, 32788, 0);
+        PostMessageA(o.frame, WM_HOTKEY, kHotKeyId, 0);
+        PostMessageA(o.frame, kTrayMessage, kTrayIconId, WM_LBUTTONDOWN);
+        ASSERT_TRUE(AfterPostedMessages(o)) << box;
+        EXPECT_FALSE(IsWindowVisible(o.frame)) << box;
+        if (box)
+            PostMessageA(loop, WM_COMMAND, IDOK, 0);
+        else
+            PostMessageA(loop, WM_KEYDOWN, VK_ESCAPE, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(loop); })) << box;
+        PostMessageA(o.frame, WM_COMMAND, 32788, 0);
+        ASSERT_TRUE(Shown(o)) << box;
+        EXPECT_TRUE(WaitUntil([&] { return XStackedAbove(o.frame, o.back); })) << box;
+        ASSERT_TRUE(o.Close()) << box;
+    }
 }
