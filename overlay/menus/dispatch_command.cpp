@@ -13,6 +13,7 @@
 #include "../screen/custom_ratio_dialog.h"
 #include "../screen/capture.h"
 #include "../screen/fit_frame.h"
+#include "../windows/navigation_grip.h"
 #include "../windows/system_function.h"
 #include "../windows/window_set.h"
 #include "command_ids.h"
@@ -22,7 +23,7 @@
 
 namespace {
 // The fit and the capture wait this long first, without handling messages, so that the menu
-// that chose them has left the screen.
+// that chose them, and the grip, have left the screen.
 constexpr DWORD kScreenPause = 500;
 
 // Runs a dialog of the overlay's resources modally over the guide frame; IDCANCEL when the
@@ -44,7 +45,7 @@ void ToggleFrameBorder() {
     SetWindowPos(g_windows.frame, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
 }
 
-void ToggleBackPane() { ShowWindow(g_windows.back, IsWindowVisible(g_windows.back) ? SW_HIDE : SW_SHOW); }
+void ToggleBackPane() { IsWindowVisible(g_windows.back) ? HideBackPane() : ShowBackPane(); }
 
 void LaunchSettingsEditor() {
     // A cut module path, or a folder with no room for the name, starts nothing.
@@ -70,6 +71,7 @@ int RunFixedCommand(unsigned id) {
         case IDM_EXIT: RequestClose(); return 0;
         case IDM_FIT:
         case IDM_CAPTURE:
+            HideNavigationGrip();  // it leaves the screen with the menu
             Sleep(kScreenPause);
             id == IDM_FIT ? FitFrameToContent() : CaptureFrameArea();
             return 0;  // both repaint what they change themselves

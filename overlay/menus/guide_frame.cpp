@@ -48,6 +48,21 @@ void HotKey(WPARAM id) {
     if (id == kHotKeyId && !InModalLoop()) RestoreWindowSet();
 }
 
+// What every way out keeps: the guide to start with, the settings file, and no icon or hot key
+// left behind in the shell.
+void KeepWhatWasSet() {
+    g_settings.InitRule = InitRuleAtClose(g_settings.InitRule, g_guides.activeMask);
+    SaveSettings();
+    RemoveTrayIcon();
+    ReleaseGlobalHotKey();
+}
+
+// Windows sends no WM_CLOSE when the session ends and may end the process as soon as this
+// returns: what the close sequence keeps is kept now, even during a dialog or a menu.
+void EndSession(WPARAM ending) {
+    if (ending) KeepWhatWasSet();
+}
+
 void OtherMessage(UINT msg) {
     const UINT taskbarCreated = TaskbarCreatedMessage();
     if (taskbarCreated && msg == taskbarCreated) ShowTrayIconAgain();
@@ -64,6 +79,7 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DESTROY: PostQuitMessage(0); break;
         case WM_PAINT: PaintFrame(hwnd); return 0;
         case WM_CLOSE: CloseOverlay(); return 0;
+        case WM_ENDSESSION: EndSession(wp); return 0;
         case WM_WINDOWPOSCHANGED: FollowPlacement(hwnd, *reinterpret_cast<WINDOWPOS*>(lp)); break;
         // The guides depend on the size: whatever resized the frame, nothing of the old lines
         // may stay.
@@ -115,10 +131,8 @@ void CloseOverlay() {
         g_windows.closePending = 1;
         return;
     }
-    g_settings.InitRule = InitRuleAtClose(g_settings.InitRule, g_guides.activeMask);
-    SaveSettings();
-    RemoveTrayIcon();
-    ReleaseGlobalHotKey();
+    KeepWhatWasSet();
+    g_windows.closing = 1;
     if (g_windows.grip) SendMessageA(g_windows.grip, WM_CLOSE, 0, 0);
     SendMessageA(g_windows.back, WM_CLOSE, 0, 0);
     DestroyWindow(g_windows.frame);

@@ -5,6 +5,7 @@
 
 #include "../../settings/settings_file.h"
 #include "../windows/gdi_holders.h"
+#include "../windows/navigation_grip.h"
 #include "../windows/system_function.h"
 #include "../windows/window_set.h"
 #include "screen_snapshot.h"
@@ -45,9 +46,15 @@ bool AskForBitmapPath(char (&path)[MAX_PATH]) {
 
 bool CaptureRunning() { return g_capturing; }
 
+void SendGripAway() {
+    constexpr DWORD kGripLeaves = 100;
+    if (HideNavigationGrip()) Sleep(kGripLeaves);
+}
+
 void CaptureFrameArea() {
     if (g_capturing) return;
     g_capturing = true;
+    SendGripAway();
     RECT r{};
     GetWindowRect(g_windows.frame, &r);
     CopyFrameArea(r);

@@ -6,3 +6,6 @@
 void CaptureFrameArea();
 // From the copy of a capture to its end, across the save dialog.
 bool CaptureRunning();
+// The grip is an ordinary window that a screen copy would take: it is hidden before any copy
+// of the overlay's, and given a moment to leave the screen when it was shown.
+void SendGripAway();

@@ -46,6 +46,7 @@ Rect VirtualScreen() {
 
 void FitFrameToContent() {
     if (CaptureRunning()) return;
+    SendGripAway();
     const Rect f = RectOf(g_windows.frame), d = VirtualScreen();
     const int range = g_settings.FitRange;
     int top = 0, bottom = 0, left = 0, right = 0;

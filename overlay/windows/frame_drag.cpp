@@ -73,10 +73,7 @@ void ResizeFrameStep(int dx, int dy, int edges, int live) {
     SetWindowPos(g_windows.frame, HWND_TOPMOST, step.x, step.y, step.w, step.h, flags);
     InvalidateRect(g_windows.frame, nullptr, TRUE);
     if (live != 0) return;
-    RECT r;
-    GetWindowRect(g_windows.frame, &r);
-    SetWindowPos(g_windows.back, g_windows.frame, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
-    ShowWindow(g_windows.back, SW_SHOWNOACTIVATE);
+    ShowBackPane();
     InvalidateRect(g_windows.back, nullptr, TRUE);
 }
 

@@ -35,6 +35,10 @@ void CALLBACK HideTimer(HWND grip, UINT, UINT_PTR, DWORD) {
 
 void CALLBACK ShowTimer(HWND grip, UINT, UINT_PTR, DWORD) {
     if (InModalLoop() || IsWindowVisible(grip)) return;  // tries again at the next tick
+    if (!IsWindowVisible(g_windows.frame)) {  // the set went away meanwhile: so does the grip
+        HideNavigationGrip(true);
+        return;
+    }
     g_grip.last = Pointer();
     // Its size is the frame's monitor's, taken anew at each showing: the frame may have been
     // moved to a monitor of another scale.
@@ -122,7 +126,13 @@ LRESULT CALLBACK GripWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             EndPaint(hwnd, &ps);
             return 0;
         }
-        case WM_CLOSE: DestroyWindow(hwnd); return 0;
+        // The grip lives as long as the frame: only the close sequence ends it.
+        case WM_CLOSE:
+            if (g_windows.closing) DestroyWindow(hwnd);
+            return 0;
+        case WM_SYSCOMMAND:
+            if (CloseFromWindowManager(wp)) return 0;
+            break;
         case WM_KEYDOWN: SendMessageA(g_windows.frame, WM_KEYDOWN, wp, lp); return 1;
         case WM_MOUSEMOVE: GetCapture() == hwnd ? DragStep() : Hover(); break;
         case WM_LBUTTONDOWN:
@@ -165,10 +175,14 @@ void CreateNavigationGrip(HWND owner) {
                                      kGripSize, owner, nullptr, instance, nullptr);
 }
 
-void HideNavigationGrip() {
-    if (!g_windows.grip || !IsWindowVisible(g_windows.grip)) return;
+bool HideNavigationGrip(bool cancelShow) {
+    if (!g_windows.grip) return false;
+    const bool visible = IsWindowVisible(g_windows.grip) != 0;
+    if (cancelShow) g_grip.showPending = 0;
+    if (!visible && !cancelShow) return false;
     KillTimer(g_windows.grip, kGripTimer);
-    ShowWindow(g_windows.grip, SW_HIDE);
+    if (visible) ShowWindow(g_windows.grip, SW_HIDE);
+    return visible;
 }
 
 void ArmGripShow() {

@@ -11,7 +11,8 @@ void CreateNavigationGrip(HWND owner);
 // Hides the grip and has it turn up at the pointer half a second later (unless a showing is
 // already pending). A release on the grip does this, and so does a click on the frame.
 void ArmGripShow();
-// Hides a shown grip as its hide timer would, timer and all; a pending show stays pending.
-void HideNavigationGrip();
+// Hides a shown grip as its hide timer would, timer and all; a pending show stays pending
+// unless cancelShow. True when the grip was shown.
+bool HideNavigationGrip(bool cancelShow = false);
 // Paints the grip's client area (w x h) as the grip mode shows it.
 void PaintGrip(HDC dc, int w, int h, int gripMode);

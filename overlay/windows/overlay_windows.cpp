@@ -12,7 +12,10 @@ LRESULT CALLBACK BackPaneWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_CREATE: g_windows.back = hwnd; break;
         case WM_DESTROY: PostQuitMessage(0); break;
-        case WM_CLOSE: DestroyWindow(hwnd); return 0;
+        case WM_CLOSE: DestroyWindow(hwnd); return 0;  // from another program: nothing is kept
+        case WM_SYSCOMMAND:
+            if (CloseFromWindowManager(wp)) return 0;
+            break;
         case WM_WINDOWPOSCHANGED: FollowPlacement(hwnd, *reinterpret_cast<WINDOWPOS*>(lp)); break;
         case WM_DPICHANGED: return 0;  // it keeps the frame's rectangle, as the frame keeps its own
         case WM_KEYDOWN: SendMessageA(g_windows.frame, msg, wp, lp); return 0;

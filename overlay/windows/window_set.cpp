@@ -8,10 +8,23 @@ WindowSet g_windows{};
 namespace {
 bool IsEmpty(const RECT& r) { return r.right - r.left <= 0 || r.bottom - r.top <= 0; }
 
-void PlaceBackPaneBelowFrame(int x, int y, int w, int h, UINT flags) {
-    SetWindowPos(g_windows.back, g_windows.frame, x, y, w, h, flags | SWP_NOACTIVATE);
+// The back pane is shown only in the same call that places it directly below the frame: shown
+// on its own, the system may raise it above the frame (Wine's X server then keeps it there).
+void ShowBackPaneAt(int x, int y, int w, int h) {
+    SetWindowPos(g_windows.back, g_windows.frame, x, y, w, h, SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
 }  // namespace
+
+void ShowBackPane() {
+    RECT r{};
+    GetWindowRect(g_windows.frame, &r);
+    ShowBackPaneAt(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+void HideBackPane() {
+    SetWindowPos(g_windows.back, nullptr, 0, 0, 0, 0,
+                 SWP_HIDEWINDOW | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
 
 void CentreWindowSet(int showCommand) {
     RECT desk;
@@ -21,18 +34,22 @@ void CentreWindowSet(int showCommand) {
     const int x = static_cast<int>((static_cast<long long>(desk.right) - w - desk.left) / 2);
     const int y = static_cast<int>((static_cast<long long>(desk.bottom) - h - desk.top) / 2);
     SetWindowPos(g_windows.frame, HWND_TOPMOST, x, y, w, h, 0);
-    PlaceBackPaneBelowFrame(x, y, w, h, 0);
     ShowWindow(g_windows.frame, showCommand);
     UpdateWindow(g_windows.frame);
-    ShowWindow(g_windows.back, showCommand);
+    ShowBackPaneAt(x, y, w, h);
     UpdateWindow(g_windows.back);
 }
 
 void HideWindowSet() {
+    // A drag on the back pane or the grip ends where it stands, its last step first, so that the
+    // rectangles remembered are the ones the person sees; a grip on its way stays away.
+    const HWND holder = GetCapture();
+    if (holder && (holder == g_windows.back || holder == g_windows.grip)) ReleaseCapture();
+    HideNavigationGrip(true);
     GetWindowRect(g_windows.frame, &g_windows.savedFrame);
     GetWindowRect(g_windows.back, &g_windows.savedBack);
     ShowWindow(g_windows.frame, SW_HIDE);
-    ShowWindow(g_windows.back, SW_HIDE);
+    HideBackPane();
 }
 
 void RestoreWindowSet() {
@@ -45,9 +62,8 @@ void RestoreWindowSet() {
         return;
     }
     ShowWindow(g_windows.frame, SW_SHOWNORMAL);
-    ShowWindow(g_windows.back, SW_SHOWNORMAL);
     SetWindowPos(g_windows.frame, HWND_TOPMOST, f.left, f.top, f.right - f.left, f.bottom - f.top, 0);
-    PlaceBackPaneBelowFrame(b.left, b.top, b.right - b.left, b.bottom - b.top, 0);
+    ShowBackPaneAt(b.left, b.top, b.right - b.left, b.bottom - b.top);
     g_windows.savedFrame = RECT{};
     g_windows.savedBack = RECT{};
 }
@@ -74,4 +90,10 @@ void FollowPlacement(HWND moved, const WINDOWPOS& pos) {
         SetWindowPos(g_windows.back, g_windows.frame, pos.x, pos.y, pos.cx, pos.cy, flags);
     else if (moved == g_windows.back && g_windows.frame)
         SetWindowPos(g_windows.frame, HWND_TOP, pos.x, pos.y, pos.cx, pos.cy, flags);
+}
+
+bool CloseFromWindowManager(WPARAM sysCommand) {
+    if ((sysCommand & 0xFFF0) != SC_CLOSE) return false;
+    RequestClose();
+    return true;
 }

@@ -16,6 +16,7 @@ struct WindowSet {
     RECT savedBack;
     int modalLoops;    // dialogs, message boxes, the save dialog and popup menus now open
     int closePending;  // 1 when a close arrived during one of them
+    int closing;       // 1 once the close sequence has begun: the grip may go
 };
 extern WindowSet g_windows;
 
@@ -33,9 +34,18 @@ struct ModalLoop {
 inline bool InModalLoop() { return g_windows.modalLoops > 0; }
 
 void CentreWindowSet(int showCommand);
+// Ends a drag of the back pane or the grip where it stands and sends away the grip, then
+// remembers both rectangles and hides both windows.
 void HideWindowSet();
 void RestoreWindowSet();
 void RequestClose();
+// The back pane shown directly below the frame at the frame's rectangle, or hidden, in one
+// placement each; the window order is left alone by the hide.
+void ShowBackPane();
+void HideBackPane();
+// A close from the window manager (Alt+F4, the task bar, Task Manager) on any window of the
+// set: true when it is one, and it has been handed to the frame's close sequence.
+bool CloseFromWindowManager(WPARAM sysCommand);
 
 // Copies one window's reported placement onto the other unless frameSync is set.
 void FollowPlacement(HWND moved, const WINDOWPOS& pos);

@@ -256,6 +256,8 @@ unsigned long Keysym(WORD vk) {
         case VK_DOWN: return 0xff54;
         case VK_SHIFT: return 0xffe1;
         case VK_CONTROL: return 0xffe3;
+        case VK_MENU: return 0xffe9;  // the left Alt
+        case VK_F4: return 0xffc1;
         case VK_ESCAPE: return 0xff1b;
         case VK_RETURN: return 0xff0d;
         default: return 0;
@@ -282,7 +284,7 @@ bool RightButton(bool down) { return Tell(std::string("button 3 ") + (down ? "do
 bool Key(WORD virtualKey, bool down) {
     if (!Tell("key " + std::to_string(Keysym(virtualKey)) + (down ? " down" : " up"))) return false;
     // A modifier has arrived once the system's key state shows it.
-    if (virtualKey == VK_SHIFT || virtualKey == VK_CONTROL) return WaitUntil([&] { return Held(virtualKey) == down; });
+    if (virtualKey == VK_SHIFT || virtualKey == VK_CONTROL || virtualKey == VK_MENU) return WaitUntil([&] { return Held(virtualKey) == down; });
     return true;
 }
 
