@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "bitmap_file.h"
+#include "picture_data.h"
 #include "screen_snapshot.h"
 
 void WriteBitmapFile(const char* path, int w, int h) {
@@ -16,12 +17,6 @@ void WriteBitmapFile(const char* path, int w, int h) {
     if (!block) return;
     FormatBitmapHeader(block, w, h);
     std::memcpy(block + kBitmapHeaderSize, g_snapshot.pixels, bytes - kBitmapHeaderSize);
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-        DWORD written = 0;
-        const bool whole = WriteFile(file, block, bytes, &written, nullptr) && written == bytes;
-        CloseHandle(file);
-        if (!whole) DeleteFileA(path);  // a cut-off bitmap is no picture
-    }
+    WriteWholeFile(path, block, bytes);
     GlobalFree(block);
 }

@@ -192,3 +192,19 @@ TEST(Capture, BitmapHeaderBytes) {
     };
     for (const auto& s : sizes) EXPECT_EQ(BitmapFileSize(s.w, s.h), s.size) << s.w << "x" << s.h;
 }
+
+TEST(Capture, TheClipboardsBitmapIs24BitWithPaddedRows) {
+    uint8_t h[kDibHeaderSize];
+    FormatDib24Header(h, 201, 3);
+    const uint8_t want[16] = {40, 0, 0, 0, 201, 0, 0, 0, 3, 0, 0, 0, 1, 0, 24, 0};
+    for (int i = 0; i < kDibHeaderSize; ++i) EXPECT_EQ(h[i], i < 16 ? want[i] : 0) << "byte " << i;
+    const struct { int w, h; uint64_t size; } sizes[] = {
+        {201, 3, 40 + 604 * 3}, {1, 1, 44}, {4, 2, 40 + 24}, {1920, 1080, 40 + 5760 * 1080},
+        {0, 5, 0}, {5, -1, 0}, {65536, 32768, 0},
+    };
+    for (const auto& s : sizes) EXPECT_EQ(Dib24Size(s.w, s.h), s.size) << s.w << "x" << s.h;
+    const uint8_t row[8] = {1, 2, 3, 99, 4, 5, 6, 99};
+    uint8_t packed[6] = {};
+    PackRow24(row, 2, packed);
+    EXPECT_EQ(std::vector<uint8_t>(packed, packed + 6), (std::vector<uint8_t>{1, 2, 3, 4, 5, 6}));
+}

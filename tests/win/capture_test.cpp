@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <wincodec.h>
 
 #include <cstring>
 #include <string>
+#include <thread>
+#include <vector>
 
+#include "overlay/screen/picture_data.h"
 #include "overlay/screen/screen_snapshot.h"
+#include "overlay/windows/system_function.h"
 #include "overlay/screen/write_bitmap_file.h"
 #include "temp_folder.h"
 
@@ -84,4 +89,97 @@ TEST(Capture, OneSnapshotAtATimeAndNoFileWithoutASoundOne) {
     EXPECT_EQ(g_snapshot.dc, nullptr);
     CreateScreenSnapshot(0, 10);
     EXPECT_EQ(g_snapshot.dc, nullptr);
+}
+
+namespace {
+// The pixels of a PNG as the system's codecs read them back: top-down rows of 3 * w bytes.
+std::vector<uint8_t> DecodePng(const std::vector<uint8_t>& png, UINT& w, UINT& h) {
+    std::vector<uint8_t> pixels;
+    IWICImagingFactory* factory = nullptr;
+    IWICStream* stream = nullptr;
+    IWICBitmapDecoder* decoder = nullptr;
+    IWICBitmapFrameDecode* frame = nullptr;
+    IWICFormatConverter* converter = nullptr;
+    using CreateFactory = HRESULT WINAPI(UINT, IWICImagingFactory**);
+    auto* create = SystemFunction<CreateFactory>("windowscodecs.dll", "WICCreateImagingFactory_Proxy");
+    if (create && SUCCEEDED(create(WINCODEC_SDK_VERSION, &factory)) && SUCCEEDED(factory->CreateStream(&stream)) &&
+        SUCCEEDED(stream->InitializeFromMemory(const_cast<BYTE*>(png.data()), static_cast<DWORD>(png.size()))) &&
+        SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnLoad, &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&w, &h)) &&
+        SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+        SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                                        WICBitmapPaletteTypeCustom))) {
+        pixels.resize(3u * w * h);
+        if (FAILED(converter->CopyPixels(nullptr, 3 * w, static_cast<UINT>(pixels.size()), pixels.data()))) pixels.clear();
+    }
+    for (IUnknown* p : std::initializer_list<IUnknown*>{converter, frame, decoder, stream, factory})
+        if (p) p->Release();
+    return pixels;
+}
+
+// The snapshot's pixel (x, y from the top) as blue, green, red.
+bool SamePixel(const uint8_t* bgr, int w, int h, int x, int y) {
+    const auto* s = static_cast<const uint8_t*>(g_snapshot.pixels) + 4u * (w * (h - 1 - y) + x);
+    return bgr[0] == s[0] && bgr[1] == s[1] && bgr[2] == s[2];
+}
+}  // namespace
+
+// The PNG of a capture and the clipboard's bitmap hold the snapshot's pixels, 24 bits each.
+TEST(Capture, PngAndClipboardHoldTheSnapshotsPixels) {
+    HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    for (int w : {1, 201, 640}) {
+        const int h = 5;
+        CreateScreenSnapshot(w, h);
+        ASSERT_NE(g_snapshot.pixels, nullptr) << w;
+        FillSnapshot();
+        const std::vector<uint8_t> png = EncodeSnapshotPng(w, h);
+        ASSERT_GT(png.size(), 8u) << w;
+        EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
+        UINT pw = 0, ph = 0;
+        const std::vector<uint8_t> decoded = DecodePng(png, pw, ph);
+        ASSERT_EQ(decoded.size(), 3u * w * h) << w;
+        int differ = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) differ += !SamePixel(&decoded[3u * (y * w + x)], w, h, x, y);
+        EXPECT_EQ(differ, 0) << w;
+
+        ASSERT_TRUE(PutSnapshotOnClipboard(owner, w, h)) << w;
+        ASSERT_TRUE(OpenClipboard(owner));
+        HGLOBAL dib = GetClipboardData(CF_DIB);
+        HGLOBAL onClipboard = GetClipboardData(RegisterClipboardFormatA("PNG"));
+        ASSERT_NE(dib, nullptr);
+        ASSERT_NE(onClipboard, nullptr);
+        EXPECT_EQ(GlobalSize(onClipboard), png.size());
+        const auto* info = static_cast<const BITMAPINFOHEADER*>(GlobalLock(dib));
+        ASSERT_NE(info, nullptr);
+        EXPECT_EQ(info->biBitCount, 24);
+        EXPECT_EQ(info->biWidth, w);
+        EXPECT_EQ(info->biHeight, h);
+        const auto* rows = reinterpret_cast<const uint8_t*>(info + 1);
+        const int stride = (3 * w + 3) & ~3;
+        differ = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) differ += !SamePixel(rows + stride * (h - 1 - y) + 3 * x, w, h, x, y);
+        EXPECT_EQ(differ, 0) << w;
+        GlobalUnlock(dib);
+        CloseClipboard();
+        ReleaseScreenSnapshot();
+    }
+    // Held by another program's window all along: nothing is put, nothing hangs.
+    CreateScreenSnapshot(10, 10);
+    HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr), release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        const bool open = OpenClipboard(nullptr);
+        SetEvent(held);
+        WaitForSingleObject(release, 10000);
+        if (open) CloseClipboard();
+    });
+    WaitForSingleObject(held, 10000);
+    EXPECT_FALSE(PutSnapshotOnClipboard(owner, 10, 10));
+    SetEvent(release);
+    holder.join();
+    CloseHandle(held);
+    CloseHandle(release);
+    ReleaseScreenSnapshot();
+    DestroyWindow(owner);
 }
