@@ -5,6 +5,7 @@
 #include "../guides/paint_guides.h"
 #include "../resources/resource.h"
 #include "../screen/fit_frame.h"
+#include "../windows/display_affinity.h"
 #include "../windows/frame_drag.h"
 #include "../windows/navigation_grip.h"
 #include "../windows/window_set.h"
@@ -29,6 +30,7 @@ void ReloadSettings(HWND hwnd) {
     LoadSettings();
     ApplyInitialGuide();
     RegisterGlobalHotKey();
+    ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
@@ -143,6 +145,7 @@ int RunOverlay(HINSTANCE instance, int showCommand) {
     LoadSettings();
 
     if (!CreateOverlay(instance)) return 0;
+    ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));
     CentreWindowSet(showCommand);
 
     // The resources hold no accelerator table; the handle stays null and claims nothing.

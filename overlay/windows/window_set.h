@@ -11,12 +11,14 @@ struct WindowSet {
     HWND frame;
     HWND back;
     HWND grip;
+    HWND sizeLabel;   // the work tools' label beside the frame, once made
     int frameSync;    // 1 while the program places both windows itself
     RECT savedFrame;  // remembered by HideWindowSet; all zero when nothing is remembered
     RECT savedBack;
     int modalLoops;    // dialogs, message boxes, the save dialog and popup menus now open
     int closePending;  // 1 when a close arrived during one of them
     int closing;       // 1 once the close sequence has begun: the grip may go
+    bool excludedFromCaptures;  // the set's windows are kept out of other programs' captures
 };
 extern WindowSet g_windows;
 

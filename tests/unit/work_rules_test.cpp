@@ -1,7 +1,7 @@
 // The work tools' rules: the capture's format, the display affinity and the size label.
 #include <gtest/gtest.h>
 
-#include "overlay/screen/work_rules.h"
+#include "overlay/windows/work_rules.h"
 
 TEST(WorkRules, TheTypedExtensionOrElseTheChosenTypeDecidesTheFormat) {
     const struct { const char* path; unsigned filter; CaptureFormat want; } cases[] = {

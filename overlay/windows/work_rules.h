@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "../windows/frame_geometry.h"
+#include "frame_geometry.h"
 
 constexpr uint32_t kWorkToolsExt = 0x1000;
 constexpr uint32_t kHideFromCapturesExt = 0x0400;
