@@ -17,3 +17,7 @@
 #define IDM_BORDER 32791         // "外枠無し" / "外枠有り"
 #define IDM_BACK_PANE 32792      // offered by no menu
 #define IDM_LAST_FIXED 32792
+// The work tools' (Ext 0x1000); without the bit they do nothing, like every command above.
+#define IDM_LOCK 32793           // the click-through lock, on or off
+#define IDM_SIZE 32794           // the size dialog
+#define IDM_COPY 32795           // the frame's area to the clipboard

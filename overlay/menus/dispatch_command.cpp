@@ -14,6 +14,8 @@
 #include "../screen/capture.h"
 #include "../screen/fit_frame.h"
 #include "../windows/navigation_grip.h"
+#include "../windows/size_dialog.h"
+#include "../windows/work_rules.h"
 #include "../windows/system_function.h"
 #include "../windows/window_set.h"
 #include "command_ids.h"
@@ -45,7 +47,10 @@ void ToggleFrameBorder() {
     SetWindowPos(g_windows.frame, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
 }
 
-void ToggleBackPane() { IsWindowVisible(g_windows.back) ? HideBackPane() : ShowBackPane(); }
+// A locked frame keeps its back pane hidden.
+void ToggleBackPane() {
+    if (!g_windows.locked) IsWindowVisible(g_windows.back) ? HideBackPane() : ShowBackPane();
+}
 
 void LaunchSettingsEditor() {
     // A cut module path, or a folder with no room for the name, starts nothing.
@@ -59,6 +64,16 @@ void ShowVersionBox() {
     wsprintfA(text, "%s\n%s\n%s", "mirvo", "ペモカ", PEMOKA_VERSION_SHOWN);
     ModalLoop box;
     MessageBoxA(g_windows.frame, text, "ペモカ", MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+}
+
+// The work tools' commands, with their Ext bit only: none of them changes the guide. Without
+// it they are unknown commands, which end with the common tail.
+int RunWorkTool(unsigned id) {
+    if (!(static_cast<uint32_t>(g_settings.Ext) & kWorkToolsExt)) return 1;
+    if (id == IDM_LOCK) ToggleFrameLock();
+    else if (id == IDM_SIZE) RunModalDialog(IDD_FRAME_SIZE, FrameSizeDialogProc);
+    else CopyFrameAreaToClipboard();
+    return 0;
 }
 
 // Returns 1 when the command ends with the common tail (variant reset and repaint).
@@ -85,13 +100,24 @@ int RunFixedCommand(unsigned id) {
         case IDM_VERSION: ShowVersionBox(); return 1;
         case IDM_BORDER: ToggleFrameBorder(); return 1;
         case IDM_BACK_PANE: ToggleBackPane(); return 1;
+        case IDM_LOCK:
+        case IDM_SIZE:
+        case IDM_COPY: return RunWorkTool(id);
         default: return 1;  // the tray menu's cancel, 32768 and everything above 32792
     }
 }
 }  // namespace
 
+void ToggleFrameLock() {
+    const bool lock = !g_windows.locked;
+    SetFrameLocked(lock);
+    // While locked the way back is always at hand: the icon shows whatever Tray says.
+    if (lock && !g_tray.iconAdded) AddTrayIcon();
+    else if (!lock && g_settings.Tray != 1) RemoveTrayIcon();
+}
+
 void DispatchCommand(unsigned id) {
-    if (InModalLoop() && RefusedDuringModalLoop(id)) return;
+    if (InModalLoop() && RefusedDuringModalLoop(id, static_cast<uint32_t>(g_settings.Ext))) return;
     if (id == kCountDivisionsMask || id == kWidthDivisionsMask) {
         const bool count = id == kCountDivisionsMask;
         const INT_PTR result = count ? RunModalDialog(IDD_DIVISION_COUNT, DivisionCountDialog)

@@ -4,3 +4,6 @@
 // One command identifier (the low word of WM_COMMAND): below 32768 a guide mask, which
 // becomes the active guide (128 and 256 after their dialog); from 32768 up a fixed command.
 void DispatchCommand(unsigned id);
+
+// The work tools' lock on or off; the tray icon shows while it is on, whatever Tray says.
+void ToggleFrameLock();

@@ -4,11 +4,14 @@
 #include "../guides/guide_table.h"
 #include "../guides/paint_guides.h"
 #include "../resources/resource.h"
+#include "../screen/capture.h"
 #include "../screen/fit_frame.h"
 #include "../windows/display_affinity.h"
 #include "../windows/frame_drag.h"
 #include "../windows/navigation_grip.h"
+#include "../windows/size_label.h"
 #include "../windows/window_set.h"
+#include "../windows/work_rules.h"
 #include "dispatch_command.h"
 #include "input_rules.h"
 #include "popup_menus.h"
@@ -40,14 +43,21 @@ void RightClick() {
 
 // The icon's callback: a left press brings the window set back, a right release opens the
 // tray menu. The icon itself stays while a loop runs; it only starts nothing.
+// While the frame is locked, a click on the icon and the hot key unlock it instead.
 void TrayCallback(WPARAM icon, LPARAM event) {
     if (InModalLoop() || icon != kTrayIconId) return;
-    if (event == WM_LBUTTONDOWN) RestoreWindowSet();
+    if (event == WM_LBUTTONDOWN) g_windows.locked ? ToggleFrameLock() : RestoreWindowSet();
     else if (event == WM_RBUTTONUP) ShowTrayMenu();
 }
 
 void HotKey(WPARAM id) {
-    if (id == kHotKeyId && !InModalLoop()) RestoreWindowSet();
+    if (id == kHotKeyId && !InModalLoop()) g_windows.locked ? ToggleFrameLock() : RestoreWindowSet();
+}
+
+// With the work tools the size shows beside the frame whenever it changes.
+void FrameResized(HWND hwnd) {
+    InvalidateRect(hwnd, nullptr, TRUE);
+    if (static_cast<uint32_t>(g_settings.Ext) & kWorkToolsExt) ShowSizeLabel();
 }
 
 // What every way out keeps: the guide to start with, the settings file, and no icon or hot key
@@ -85,7 +95,7 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_WINDOWPOSCHANGED: FollowPlacement(hwnd, *reinterpret_cast<WINDOWPOS*>(lp)); break;
         // The guides depend on the size: whatever resized the frame, nothing of the old lines
         // may stay.
-        case WM_SIZE: InvalidateRect(hwnd, nullptr, TRUE); break;
+        case WM_SIZE: FrameResized(hwnd); break;
         // The frame's size is in pixels on every monitor: a new scale does not resize it.
         case WM_DPICHANGED: return 0;
         case WM_KEYDOWN: HandleOverlayKey(static_cast<unsigned>(wp)); return 0;
@@ -110,7 +120,10 @@ int CreateOverlay(HINSTANCE instance) { return CreateOverlayWindows(instance, Fr
 
 void HandleOverlayKey(unsigned virtualKey) {
     if (InModalLoop()) return;
-    const KeyDecision key = DecideOverlayKey(virtualKey, Held(VK_SHIFT), Held(VK_CONTROL), g_settings.Tray);
+    const bool shift = Held(VK_SHIFT), ctrl = Held(VK_CONTROL);
+    const KeyAction tool = DecideWorkToolKey(virtualKey, shift, ctrl, static_cast<uint32_t>(g_settings.Ext));
+    const KeyDecision key = tool != KeyAction::none ? KeyDecision{tool, 0, 0}
+                                                    : DecideOverlayKey(virtualKey, shift, ctrl, g_settings.Tray);
     switch (key.action) {
         case KeyAction::none: return;
         case KeyAction::close: RequestClose(); return;
@@ -124,6 +137,9 @@ void HandleOverlayKey(unsigned virtualKey) {
         case KeyAction::fit: FitFrameToContent(); return;  // at once, without the menu's pause
         case KeyAction::move: MoveWindowSet(key.dx, key.dy); return;
         case KeyAction::resize: ResizeFrameByKey(key.dx, key.dy); return;
+        case KeyAction::capture: CaptureFrameArea(); return;
+        case KeyAction::copyToClipboard: CopyFrameAreaToClipboard(); return;
+        case KeyAction::lock: ToggleFrameLock(); return;
     }
     InvalidateRect(g_windows.frame, nullptr, TRUE);
 }

@@ -2,6 +2,7 @@
 
 #include "../guides/guide_table.h"
 #include "../windows/frame_geometry.h"
+#include "../windows/work_rules.h"
 #include "command_ids.h"
 
 namespace {
@@ -23,7 +24,18 @@ KeyDecision DecideOverlayKey(unsigned virtualKey, bool shift, bool ctrl, int32_t
     return {ctrl ? KeyAction::resize : KeyAction::move, d.x * step, d.y * step};
 }
 
-bool RefusedDuringModalLoop(unsigned id) {
+KeyAction DecideWorkToolKey(unsigned virtualKey, bool shift, bool ctrl, uint32_t ext) {
+    if (!(ext & kWorkToolsExt) || !ctrl || shift) return KeyAction::none;
+    switch (virtualKey) {
+        case 'S': return KeyAction::capture;
+        case 'C': return KeyAction::copyToClipboard;
+        case 'L': return KeyAction::lock;
+        default: return KeyAction::none;
+    }
+}
+
+bool RefusedDuringModalLoop(unsigned id, uint32_t ext) {
+    if (id == IDM_COPY || id == IDM_SIZE) return (ext & kWorkToolsExt) != 0;
     switch (id) {
         case kCountDivisionsMask:  // both open their dialog
         case kWidthDivisionsMask:

@@ -4,7 +4,10 @@
 #pragma once
 #include <cstdint>
 
-enum class KeyAction { none, close, hideToTray, nextGuide, previousGuide, nextVariant, fit, move, resize };
+enum class KeyAction {
+    none, close, hideToTray, nextGuide, previousGuide, nextVariant, fit, move, resize,
+    capture, copyToClipboard, lock  // the work tools'
+};
 
 struct KeyDecision {
     KeyAction action;
@@ -18,8 +21,13 @@ struct KeyDecision {
 // resizes by 2 (8 with Shift) from the top-left corner.
 KeyDecision DecideOverlayKey(unsigned virtualKey, bool shift, bool ctrl, int32_t tray);
 
+// The work tools' keys, with Ext 0x1000 only: Ctrl+S saves a capture, Ctrl+C copies the frame's
+// area to the clipboard, Ctrl+L locks or unlocks. Shift keeps them apart from other Ctrl keys.
+KeyAction DecideWorkToolKey(unsigned virtualKey, bool shift, bool ctrl, uint32_t ext);
+
 // Whether a command (the low word of WM_COMMAND) that arrives while a loop of the overlay runs,
 // from another program or handed on by that loop, is refused: the commands that would open a
 // second loop or restore the window set under this one. Every other command is carried out; a
 // close waits for the last loop to end.
-bool RefusedDuringModalLoop(unsigned id);
+// With the work tools, their screen copy to the clipboard and their size dialog are refused too.
+bool RefusedDuringModalLoop(unsigned id, uint32_t ext);

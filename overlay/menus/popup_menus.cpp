@@ -6,6 +6,7 @@
 #include "../screen/aspect_ratio.h"
 #include "../windows/frame_drag.h"
 #include "../windows/window_set.h"
+#include "../windows/work_rules.h"
 #include "command_ids.h"
 
 namespace {
@@ -38,6 +39,14 @@ constexpr Item kTrayItems[] = {
     {Kind::plain, "キャンセル", IDM_TRAY_CANCEL},
 };
 
+// The work tools' group, with Ext 0x1000.
+constexpr Item kWorkToolItems[] = {
+    {Kind::plain, "キャプチャー保存\tCtrl+S", IDM_CAPTURE},
+    {Kind::plain, "クリップボードにコピー\tCtrl+C", IDM_COPY},
+    {Kind::plain, "サイズ指定...", IDM_SIZE},
+    {Kind::plain, "ロック(クリック透過)\tCtrl+L", IDM_LOCK},
+};
+
 // Tracks the menu at the pointer on behalf of the guide frame, which receives the chosen
 // command as WM_COMMAND once the menu has gone, and destroys the menu. The tracking is one of
 // the overlay's modal loops.
@@ -67,14 +76,22 @@ HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder) {
     Append(menu, kSeparator);
     Append(menu, {Kind::plain, frameHasBorder ? "外枠無し" : "外枠有り", IDM_BORDER});
     Append(menu, kSeparator);
+    if (ext & kWorkToolsExt) {
+        for (const Item& item : kWorkToolItems) Append(menu, item);
+        Append(menu, kSeparator);
+    }
     Append(menu, {Kind::plain, "終了", IDM_EXIT});
     return menu;
 }
 
-HMENU BuildTrayMenu() {
+HMENU BuildTrayMenu(bool locked) {
     HMENU menu = CreatePopupMenu();
-    if (menu)
-        for (const Item& item : kTrayItems) Append(menu, item);
+    if (!menu) return menu;
+    if (locked) {
+        Append(menu, {Kind::plain, "ロック解除", IDM_LOCK});
+        Append(menu, kSeparator);
+    }
+    for (const Item& item : kTrayItems) Append(menu, item);
     return menu;
 }
 
@@ -84,5 +101,5 @@ void ShowContextMenu() {
 }
 
 void ShowTrayMenu() {
-    if (HMENU menu = BuildTrayMenu()) TrackPopupAtCursor(menu);
+    if (HMENU menu = BuildTrayMenu(g_windows.locked)) TrackPopupAtCursor(menu);
 }

@@ -40,12 +40,17 @@ void SetTrayIcon(const char* tip, HICON icon, DWORD action) {
         notify(action, &data);
 }
 
-void HideToTray() {
+void AddTrayIcon() {
     if (g_tray.icon) DestroyIcon(g_tray.icon);
     g_tray.icon = static_cast<HICON>(
         LoadImageA(g_windows.instance, MAKEINTRESOURCEA(IDI_FRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     SetTrayIcon(kTip, g_tray.icon, NIM_ADD);
     g_tray.iconAdded = true;
+}
+
+void HideToTray() {
+    if (g_windows.locked) SetFrameLocked(false);  // a hidden set is never locked
+    AddTrayIcon();
     HideWindowSet();
 }
 

@@ -21,7 +21,10 @@ void RegisterGlobalHotKey();
 // Withdraws the hot key if this program holds one.
 void ReleaseGlobalHotKey();
 
-// Shows the icon (tip "ペモカ") and hides the window set, even when the icon cannot be added.
+// Shows the icon (tip "ペモカ"), or shows it again.
+void AddTrayIcon();
+// Unlocks a locked frame, shows the icon and hides the window set, even when the icon cannot be
+// added.
 void HideToTray();
 // Deletes the icon if one is shown.
 void RemoveTrayIcon();

@@ -10,6 +10,7 @@
 #define IDD_DIVISION_COUNT 110
 #define IDD_DIVISION_WIDTH 112
 #define IDD_CUSTOM_RATIO 114
+#define IDD_FRAME_SIZE 116  // the work tools' size dialog
 #define IDC_UPPER_EDIT 40004
 #define IDC_LOWER_EDIT 40005
 #define IDC_UPPER_SPIN 40006

@@ -3,11 +3,16 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <vector>
+
 #include "../../settings/settings_file.h"
+#include "../../settings/settings_record.h"
 #include "../windows/gdi_holders.h"
 #include "../windows/navigation_grip.h"
 #include "../windows/system_function.h"
 #include "../windows/window_set.h"
+#include "../windows/work_rules.h"
+#include "picture_data.h"
 #include "screen_snapshot.h"
 #include "write_bitmap_file.h"
 
@@ -22,25 +27,52 @@ void CopyFrameArea(const RECT& r) {
     if (g_snapshot.dc) BitBlt(g_snapshot.dc, 0, 0, w, h, screen.dc, r.left, r.top, SRCCOPY);
 }
 
-// "キャプチャーの保存" in the program's folder; false when cancelled or not to be had.
-bool AskForBitmapPath(char (&path)[MAX_PATH]) {
+bool WorkTools() { return (static_cast<uint32_t>(g_settings.Ext) & kWorkToolsExt) != 0; }
+
+// The work tools copy what lies under the frame and nothing of the overlay: Windows' screen copy
+// leaves layered windows out, Wine's takes them. The set is hidden first, and the screen given
+// the time to show it hidden.
+void CopyWithoutTheSet(const RECT& r) {
+    constexpr DWORD kScreenShowsIt = 150;
+    HideWindowSet();
+    if (auto* flush = SystemFunction<HRESULT WINAPI()>("dwmapi.dll", "DwmFlush")) flush();
+    Sleep(kScreenShowsIt);
+    CopyFrameArea(r);
+}
+
+// "キャプチャーの保存" in the program's folder; false when cancelled or not to be had. With the
+// work tools it offers PNG first and BMP second, and tells which was chosen.
+bool AskForBitmapPath(char (&path)[MAX_PATH], unsigned& filterIndex) {
     char folder[MAX_PATH];
     const bool haveFolder = ProgramFilePath("", folder) != 0;
     path[0] = '\0';
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = g_windows.frame;
-    dialog.lpstrFilter = "*.bmp\0";
+    const bool tools = WorkTools();
+    dialog.lpstrFilter = tools ? "PNG (*.png)\0*.png\0BMP (*.bmp)\0*.bmp\0" : "*.bmp\0";
+    dialog.nFilterIndex = 1;
     dialog.lpstrFile = path;
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrInitialDir = haveFolder ? folder : nullptr;
     dialog.lpstrTitle = "キャプチャーの保存";
     dialog.Flags = OFN_OVERWRITEPROMPT;
-    dialog.lpstrDefExt = "bmp";
+    dialog.lpstrDefExt = tools ? "png" : "bmp";
     auto* ask = SystemFunction<decltype(GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
     if (!ask) return false;
     ModalLoop saving;
-    return ask(&dialog) == TRUE;
+    const bool chosen = ask(&dialog) == TRUE;
+    filterIndex = dialog.nFilterIndex;
+    return chosen;
+}
+
+void WritePicture(const char* path, unsigned filterIndex, int w, int h) {
+    if (!WorkTools() || ChooseCaptureFormat(path, filterIndex) == CaptureFormat::bmp) {
+        WriteBitmapFile(path, w, h);
+        return;
+    }
+    const std::vector<uint8_t> png = EncodeSnapshotPng(w, h);
+    if (!png.empty()) WriteWholeFile(path, png.data(), static_cast<DWORD>(png.size()));
 }
 }  // namespace
 
@@ -57,10 +89,28 @@ void CaptureFrameArea() {
     SendGripAway();
     RECT r{};
     GetWindowRect(g_windows.frame, &r);
-    CopyFrameArea(r);
-    HideWindowSet();
+    if (WorkTools()) {
+        CopyWithoutTheSet(r);
+    } else {
+        CopyFrameArea(r);
+        HideWindowSet();
+    }
     char path[MAX_PATH];
-    if (AskForBitmapPath(path)) WriteBitmapFile(path, r.right - r.left, r.bottom - r.top);
+    unsigned filterIndex = 1;
+    if (AskForBitmapPath(path, filterIndex)) WritePicture(path, filterIndex, r.right - r.left, r.bottom - r.top);
+    ReleaseScreenSnapshot();
+    RestoreWindowSet();
+    g_capturing = false;
+}
+
+void CopyFrameAreaToClipboard() {
+    if (g_capturing || !WorkTools()) return;
+    g_capturing = true;
+    SendGripAway();
+    RECT r{};
+    GetWindowRect(g_windows.frame, &r);
+    CopyWithoutTheSet(r);
+    PutSnapshotOnClipboard(g_windows.frame, r.right - r.left, r.bottom - r.top);
     ReleaseScreenSnapshot();
     RestoreWindowSet();
     g_capturing = false;

@@ -4,6 +4,9 @@
 // Copies the frame's area, hides the window set, asks for a file name, writes the bitmap and
 // brings the window set back where it was. Refused while a capture runs.
 void CaptureFrameArea();
+// With the work tools: the frame's area, without the overlay, to the clipboard as a bitmap and a
+// PNG, the set brought back where it was. Refused while a capture runs.
+void CopyFrameAreaToClipboard();
 // From the copy of a capture to its end, across the save dialog.
 bool CaptureRunning();
 // The grip is an ordinary window that a screen copy would take: it is hidden before any copy

@@ -35,7 +35,7 @@ void CALLBACK HideTimer(HWND grip, UINT, UINT_PTR, DWORD) {
 
 void CALLBACK ShowTimer(HWND grip, UINT, UINT_PTR, DWORD) {
     if (InModalLoop() || IsWindowVisible(grip)) return;  // tries again at the next tick
-    if (!IsWindowVisible(g_windows.frame)) {  // the set went away meanwhile: so does the grip
+    if (!IsWindowVisible(g_windows.frame) || g_windows.locked) {  // the set went away or was locked meanwhile
         HideNavigationGrip(true);
         return;
     }

@@ -5,6 +5,7 @@
 #include "../resources/resource.h"
 #include "frame_drag.h"
 #include "navigation_grip.h"
+#include "size_label.h"
 #include "window_set.h"
 
 namespace {
@@ -70,11 +71,12 @@ int CreateOverlayWindows(HINSTANCE instance, WNDPROC frameProc) {
 }
 
 void DestroyOverlayWindows() {
-    const HWND windows[] = {g_windows.grip, g_windows.back, g_windows.frame};
+    const HWND windows[] = {g_windows.sizeLabel, g_windows.grip, g_windows.back, g_windows.frame};
     for (HWND w : windows)
         if (w) DestroyWindow(w);
     const HINSTANCE instance = g_windows.instance;
     UnregisterClassA(kGripClass, instance);
+    UnregisterClassA(kSizeLabelClass, instance);
     UnregisterOverlayClass(instance, kBackPaneClass);
     UnregisterOverlayClass(instance, kFrameClass);
     g_windows = {};

@@ -2,6 +2,7 @@
 
 #include "../../settings/settings_record.h"
 #include "navigation_grip.h"
+#include "size_label.h"
 
 WindowSet g_windows{};
 
@@ -10,8 +11,9 @@ bool IsEmpty(const RECT& r) { return r.right - r.left <= 0 || r.bottom - r.top <
 
 // The back pane is shown only in the same call that places it directly below the frame: shown
 // on its own, the system may raise it above the frame (Wine's X server then keeps it there).
+// While the frame is locked the back pane stays hidden: clicks go through to what lies beneath.
 void ShowBackPaneAt(int x, int y, int w, int h) {
-    SetWindowPos(g_windows.back, g_windows.frame, x, y, w, h, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    SetWindowPos(g_windows.back, g_windows.frame, x, y, w, h, (g_windows.locked ? 0 : SWP_SHOWWINDOW) | SWP_NOACTIVATE);
 }
 }  // namespace
 
@@ -46,6 +48,7 @@ void HideWindowSet() {
     const HWND holder = GetCapture();
     if (holder && (holder == g_windows.back || holder == g_windows.grip)) ReleaseCapture();
     HideNavigationGrip(true);
+    HideSizeLabel();
     GetWindowRect(g_windows.frame, &g_windows.savedFrame);
     GetWindowRect(g_windows.back, &g_windows.savedBack);
     ShowWindow(g_windows.frame, SW_HIDE);
@@ -96,4 +99,16 @@ bool CloseFromWindowManager(WPARAM sysCommand) {
     if ((sysCommand & 0xFFF0) != SC_CLOSE) return false;
     RequestClose();
     return true;
+}
+
+void SetFrameLocked(bool locked) {
+    g_windows.locked = locked;
+    const LONG_PTR style = GetWindowLongPtrA(g_windows.frame, GWL_EXSTYLE);
+    SetWindowLongPtrA(g_windows.frame, GWL_EXSTYLE, locked ? style | WS_EX_TRANSPARENT : style & ~WS_EX_TRANSPARENT);
+    if (locked) {
+        HideNavigationGrip(true);
+        HideBackPane();
+    } else if (IsWindowVisible(g_windows.frame)) {
+        ShowBackPane();
+    }
 }

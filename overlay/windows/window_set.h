@@ -19,6 +19,7 @@ struct WindowSet {
     int closePending;  // 1 when a close arrived during one of them
     int closing;       // 1 once the close sequence has begun: the grip may go
     bool excludedFromCaptures;  // the set's windows are kept out of other programs' captures
+    bool locked;                // the work tools' lock: every click goes through the frame
 };
 extern WindowSet g_windows;
 
@@ -45,6 +46,10 @@ void RequestClose();
 // placement each; the window order is left alone by the hide.
 void ShowBackPane();
 void HideBackPane();
+// The lock: the frame takes no mouse input at all (WS_EX_TRANSPARENT) and the back pane and the
+// grip stay hidden, so every click, drag and wheel turn reaches the window beneath; the guides
+// stay drawn and on top. Unlocked, a shown frame has its back pane again.
+void SetFrameLocked(bool locked);
 // A close from the window manager (Alt+F4, the task bar, Task Manager) on any window of the
 // set: true when it is one, and it has been handed to the frame's close sequence.
 bool CloseFromWindowManager(WPARAM sysCommand);

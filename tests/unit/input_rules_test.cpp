@@ -37,15 +37,30 @@ TEST(HubRules, KeyTable) {
     }
 }
 
+TEST(HubRules, WorkToolKeysOnlyWithTheirBitAndCtrl) {
+    using A = KeyAction;
+    const struct { unsigned key; bool shift, ctrl; uint32_t ext; A want; } cases[] = {
+        {'S', false, true, 0x1000, A::capture},  {'C', false, true, 0x1000, A::copyToClipboard},
+        {'L', false, true, 0xFFFF, A::lock},     {'S', false, true, 0xEFFF, A::none},
+        {'C', false, true, 0, A::none},          {'L', false, false, 0x1000, A::none},
+        {'S', true, true, 0x1000, A::none},      {'N', false, true, 0x1000, A::none},
+        {'s', false, true, 0x1000, A::none},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DecideWorkToolKey(c.key, c.shift, c.ctrl, c.ext), c.want) << char(c.key) << " " << std::hex << c.ext;
+}
+
 TEST(HubRules, CommandsRefusedWhileALoopRuns) {
-    const struct { unsigned id; bool refused; } cases[] = {
+    const struct { unsigned id; bool refused; uint32_t ext = 0; } cases[] = {
         {0x80, true},  {0x100, true}, {IDM_CAPTURE, true}, {IDM_CUSTOM_RATIO, true}, {IDM_VERSION, true},
         {IDM_SHOW, true}, {0x1, false}, {0x181, false},  // a combination opens no dialog
         {IDM_EXIT, false},  // waits for the loop's end instead
         {IDM_FIT, false}, {IDM_FIRST_RATIO, false}, {IDM_BORDER, false}, {IDM_BACK_PANE, false},
         {IDM_SETTINGS, false}, {IDM_TRAY_CANCEL, false}, {65535, false},
+        {IDM_COPY, true, 0x1000}, {IDM_SIZE, true, 0xFFFF}, {IDM_LOCK, false, 0x1000},  // the work tools'
+        {IDM_COPY, false}, {IDM_SIZE, false, 0xEFFF}, {IDM_CAPTURE, true, 0x1000},       // without them: unknown
     };
-    for (const auto& c : cases) EXPECT_EQ(RefusedDuringModalLoop(c.id), c.refused) << c.id;
+    for (const auto& c : cases) EXPECT_EQ(RefusedDuringModalLoop(c.id, c.ext), c.refused) << c.id << " " << c.ext;
 }
 
 TEST(HubRules, InitRuleKeptAtClose) {

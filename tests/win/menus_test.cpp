@@ -55,14 +55,18 @@ TEST(Menus, ContextMenuFollowsExtAndTheBorder) {
                                        {"4:5", 32784},   {"1:3", 32785}, {"9:16", 32786}, {"カスタム", 32787}};
     const std::vector<MenuItem> golden{{"黄金比グリッド", 0x400}, {"黄金螺旋", 0x800}, {"黄金三角形", 0x1000},
                                        {"ダイナミックシンメトリー", 0x2000}};
-    for (uint32_t ext : {0u, 0x8000u, 0x4000u, 0xC000u, 0x3FFFu, 0x7FFFu, 0xFFFFFFFFu}) {
+    const std::vector<MenuItem> tools{{"キャプチャー保存\tCtrl+S", 32772}, {"クリップボードにコピー\tCtrl+C", 32795},
+                                      {"サイズ指定...", 32794}, {"ロック(クリック透過)\tCtrl+L", 32793}, {"-", 0}};
+    for (uint32_t ext : {0u, 0x8000u, 0x4000u, 0xC000u, 0x1000u, 0x3FFFu, 0x7FFFu, 0xFFFFFFFFu}) {
         for (bool border : {true, false}) {
             std::vector<MenuItem> want = guides;
             if (ext & 0x8000) want.push_back({"レイルマン比率", 0x40});
             if (ext & 0x4000) want.insert(want.end(), golden.begin(), golden.end());
             const std::vector<MenuItem> tail{{"-", 0}, {"フィット", 32771}, {"> アスペクト比", 0}, {"-", 0},
-                                             {border ? "外枠無し" : "外枠有り", 32791}, {"-", 0}, {"終了", 32769}};
+                                             {border ? "外枠無し" : "外枠有り", 32791}, {"-", 0}};
             want.insert(want.end(), tail.begin(), tail.end());
+            if (ext & 0x1000) want.insert(want.end(), tools.begin(), tools.end());
+            want.push_back({"終了", 32769});
             HMENU menu = BuildContextMenu(ext, border), submenu = nullptr;
             ASSERT_NE(menu, nullptr);
             EXPECT_EQ(ReadMenu(menu, &submenu), want) << std::hex << ext << " border " << border;
@@ -98,12 +102,15 @@ TEST(Menus, TheCycleFollowsTheContextMenu) {
 }
 
 TEST(Menus, TrayMenu) {
-    HMENU menu = BuildTrayMenu();
-    ASSERT_NE(menu, nullptr);
-    const std::vector<MenuItem> want{{"表示", 32788}, {"設定", 32789}, {"-", 0},          {"バージョン", 32790},
-                                     {"終了", 32769}, {"-", 0},         {"キャンセル", 32770}};
-    EXPECT_EQ(ReadMenu(menu), want);
-    DestroyMenu(menu);
+    for (const bool locked : {false, true}) {
+        HMENU menu = BuildTrayMenu(locked);
+        ASSERT_NE(menu, nullptr);
+        std::vector<MenuItem> want{{"表示", 32788}, {"設定", 32789}, {"-", 0},          {"バージョン", 32790},
+                                   {"終了", 32769}, {"-", 0},         {"キャンセル", 32770}};
+        if (locked) want.insert(want.begin(), {{"ロック解除", 32793}, {"-", 0}});
+        EXPECT_EQ(ReadMenu(menu), want) << locked;
+        DestroyMenu(menu);
+    }
 }
 
 // The tray, the save dialog, the dialogs' controls and the editor's start find their functions

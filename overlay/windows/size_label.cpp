@@ -1,0 +1,112 @@
+#include "size_label.h"
+
+#include <string>
+
+#include "gdi_holders.h"
+#include "window_dpi.h"
+#include "window_set.h"
+#include "work_rules.h"
+
+namespace {
+constexpr UINT_PTR kLabelTimer = 1;
+constexpr UINT kLabelShown = 1000;
+constexpr COLORREF kLabelBack = RGB(32, 32, 32), kLabelText = RGB(255, 255, 255);
+
+// The text as the label shows it: converted from the program's code page, whatever the system's.
+std::wstring LabelText() {
+    RECT r{};
+    GetWindowRect(g_windows.frame, &r);
+    const std::string text = SizeLabelText(r.right - r.left, r.bottom - r.top);
+    wchar_t wide[64];
+    const int n = MultiByteToWideChar(932, 0, text.c_str(), static_cast<int>(text.size()), wide, 64);
+    return std::wstring(wide, n > 0 ? n : 0);
+}
+
+HFONT LabelFont(unsigned dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
+    metrics.lfStatusFont.lfHeight = MulDiv(metrics.lfStatusFont.lfHeight, static_cast<int>(dpi), 96);
+    return CreateFontIndirectW(&metrics.lfStatusFont);
+}
+
+void PaintLabel(HWND label) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(label, &ps);
+    RECT client;
+    GetClientRect(label, &client);
+    const GdiObject<HBRUSH> back(CreateSolidBrush(kLabelBack));
+    if (back.handle) FillRect(dc, &client, back.handle);
+    const GdiObject<HFONT> font(LabelFont(WindowDpi(g_windows.frame)));
+    const SelectedObject selected(dc, font.handle);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kLabelText);
+    const std::wstring text = LabelText();
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    EndPaint(label, &ps);
+}
+
+LRESULT CALLBACK SizeLabelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_PAINT: PaintLabel(hwnd); return 0;
+        case WM_TIMER: HideSizeLabel(); return 0;
+        case WM_NCHITTEST: return HTTRANSPARENT;
+        case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+        default: return DefWindowProcA(hwnd, msg, wp, lp);
+    }
+}
+
+HWND Label() {
+    if (g_windows.sizeLabel) return g_windows.sizeLabel;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = SizeLabelProc;
+    wc.hInstance = g_windows.instance;
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    wc.lpszClassName = kSizeLabelClass;
+    RegisterClassA(&wc);
+    // Owned by the frame: it goes with it, and stays above it.
+    g_windows.sizeLabel = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT,
+                                          kSizeLabelClass, nullptr, WS_POPUP, 0, 0, 0, 0, g_windows.frame, nullptr,
+                                          g_windows.instance, nullptr);
+    return g_windows.sizeLabel;
+}
+
+// The label's size for its text, with a margin, in the frame's monitor's pixels.
+SIZE LabelSize(HWND label) {
+    const unsigned dpi = WindowDpi(g_windows.frame);
+    const std::wstring text = LabelText();
+    SIZE size{80, 20};
+    const WindowDc dc(label);
+    const GdiObject<HFONT> font(LabelFont(dpi));
+    const SelectedObject selected(dc.dc, font.handle);
+    if (dc.dc && GetTextExtentPoint32W(dc.dc, text.c_str(), static_cast<int>(text.size()), &size)) {
+        size.cx += ScaleForDpi(12, dpi);
+        size.cy += ScaleForDpi(6, dpi);
+    }
+    return size;
+}
+}  // namespace
+
+void ShowSizeLabel() {
+    if (!IsWindowVisible(g_windows.frame)) return;
+    HWND label = Label();
+    if (!label) return;
+    RECT f{};
+    GetWindowRect(g_windows.frame, &f);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromRect(&f, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT& w = monitor.rcWork;
+    const SIZE size = LabelSize(label);
+    const Rect at = SizeLabelPlace({f.left, f.top, f.right, f.bottom}, size.cx, size.cy, {w.left, w.top, w.right, w.bottom});
+    SetWindowPos(label, HWND_TOPMOST, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    InvalidateRect(label, nullptr, FALSE);
+    SetTimer(label, kLabelTimer, kLabelShown, nullptr);
+}
+
+void HideSizeLabel() {
+    if (!g_windows.sizeLabel) return;
+    KillTimer(g_windows.sizeLabel, kLabelTimer);
+    ShowWindow(g_windows.sizeLabel, SW_HIDE);
+}
