@@ -193,9 +193,9 @@ LRESULT CALLBACK KeyEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_KEYDOWN:
             // Modifiers alone are not the key; they have their boxes. A key an input method has
-            // taken names no key at all.
+            // taken, or a character sent as Unicode input, names no key at all.
             if (wp == VK_SHIFT || wp == VK_CONTROL || wp == VK_MENU || wp == VK_LWIN || wp == VK_RWIN ||
-                wp == VK_PROCESSKEY)
+                wp == VK_PROCESSKEY || wp == VK_PACKET)
                 return 0;
             g_editor.key = static_cast<unsigned>(wp) & 0xFF;
             {

@@ -278,6 +278,7 @@ TEST_F(SettingsDialogTest, TheKeyEditTakesKeyPressesAndNothingElse) {
         {WM_KEYDOWN, VK_SHIFT, "K", 'K'},   {WM_KEYDOWN, VK_CONTROL, "K", 'K'}, {WM_KEYDOWN, VK_MENU, "K", 'K'},
         {WM_KEYDOWN, VK_LWIN, "K", 'K'},    {WM_KEYDOWN, VK_RWIN, "K", 'K'},    {WM_KEYDOWN, 'A', "A", 'A'},
         {WM_KEYDOWN, VK_PROCESSKEY, "A", 'A'},  // a key an input method took
+        {WM_KEYDOWN, VK_PACKET, "A", 'A'},      // a character sent as Unicode input
         {WM_CHAR, 'x', "A", 'A'},           {WM_RBUTTONDOWN, MK_RBUTTON, "A", 'A'}, {WM_RBUTTONUP, 0, "A", 'A'},
         {WM_CONTEXTMENU, 0, "A", 'A'},      {WM_PASTE, 0, "A", 'A'},            {WM_CUT, 0, "A", 'A'},
         {WM_CLEAR, 0, "A", 'A'},            {WM_UNDO, 0, "A", 'A'},
