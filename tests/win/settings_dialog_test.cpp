@@ -331,12 +331,10 @@ TEST_F(SettingsDialogTest, AnArrowStepsFromTheNumberShown) {
         line{IDC_LINE_WIDTH, IDC_LINE_WIDTH_SPIN, "LineWidth"};
     const struct { Field field; const wchar_t* typed; WPARAM key; int shown; } cases[] = {
         {width, L"999", 0, 1000},  // key 0: a click on the up arrow
-        {height, L"999", VK_UP, 1000},
         {width, L"6000", VK_DOWN, 5000},  // beyond the range: to the near end, not the far one
         {height, L"0", 0, 40},
         {width, L"８００", VK_DOWN, 799},  // typed with the input method on
         {line, L"－３", 0, 1},
-        {line, L"abc", VK_UP, 1},
     };
     for (const auto& c : cases) {
         Prepare("Width=640\r\nHeight=480\r\n");
