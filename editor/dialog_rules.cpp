@@ -24,19 +24,6 @@ int32_t InitRuleOfRow(int row, int32_t asRead) {
     return row > 0 && row <= kGuideCount ? static_cast<int32_t>(kGuideNames[row - 1].mask) : asRead;
 }
 
-int32_t ReadLeadingInteger(const char* text) {
-    while (*text == ' ' || (*text >= '\t' && *text <= '\r')) ++text;
-    const bool negative = *text == '-';
-    if (*text == '-' || *text == '+') ++text;
-    const int64_t limit = negative ? -static_cast<int64_t>(INT32_MIN) : INT32_MAX;
-    int64_t value = 0;
-    for (; *text >= '0' && *text <= '9'; ++text) {
-        value = value * 10 + (*text - '0');
-        if (value > limit) value = limit;
-    }
-    return static_cast<int32_t>(negative ? -value : value);
-}
-
 bool HotKeyNeedsTest(int32_t tray, int32_t hotkey, const Settings& asRead) {
     const HotkeyParts parts = DecodeHotkey(hotkey);
     const bool registered = tray == 1 && parts.key != 0 && parts.modifiers != 0;

@@ -1,5 +1,5 @@
-// The settings dialog's rules that need no window: the number an edit's text holds, the rows
-// of the start-up guide list, and when OK must try the hot key. Platform-free.
+// The settings dialog's rules that need no window: the rows of the start-up guide list, and
+// when OK must try the hot key. Platform-free.
 #pragma once
 #include <cstdint>
 
@@ -17,10 +17,6 @@ int StartupRowOf(int32_t initRule, int32_t ext);
 // What OK stores in InitRule for a row: the row's value; for -1 (nothing shown, nothing chosen)
 // the value as read, so that a rule the list cannot show is kept.
 int32_t InitRuleOfRow(int row, int32_t asRead);
-
-// The leading decimal integer of a text: blanks skipped, an optional sign, digits up to the
-// first other character, held at the 32-bit limits; 0 when there are no digits.
-int32_t ReadLeadingInteger(const char* text);
 
 // Whether OK must try to register the hot key of tray and hotkey before it saves: only when
 // the overlay would register it (tray 1, a key and a modifier) and it differs from what the

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "../settings/number_field.h"
 #include "../settings/settings_file.h"
 #include "../overlay/windows/system_function.h"
 #include "../settings/shared_names.h"
@@ -58,12 +59,6 @@ void FillStartupList(HWND dialog) {
     SetWindowTextA(list, StartupRowLabel(g_editor.startupRow));
     for (int row = 0; row < StartupRowCount(g_settings.Ext); ++row)
         SendMessageA(list, CB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(StartupRowLabel(row)));
-}
-
-int32_t ReadNumberItem(HWND dialog, int id) {
-    char text[40] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return ReadLeadingInteger(text);
 }
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -152,9 +147,9 @@ int ReadModifierChecks(HWND dialog) {
 int ApplySettingsDialog(HWND dialog) {
     Settings s = g_settings;
     s.LineColor = static_cast<int32_t>(g_editor.colour);
-    s.LineWidth = ReadNumberItem(dialog, IDC_LINE_WIDTH);
-    s.Width = ReadNumberItem(dialog, IDC_WIDTH);
-    s.Height = ReadNumberItem(dialog, IDC_HEIGHT);
+    s.LineWidth = ReadNumberField(dialog, IDC_LINE_WIDTH, true);
+    s.Width = ReadNumberField(dialog, IDC_WIDTH, true);
+    s.Height = ReadNumberField(dialog, IDC_HEIGHT, true);
     s.Outer = Checked(dialog, IDC_OUTER_ON) ? 1 : 0;
     s.Tray = Checked(dialog, IDC_TRAY) ? 1 : 0;
     const int modifiers = ReadModifierChecks(dialog);
@@ -193,9 +188,9 @@ LRESULT CALLBACK KeyEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_KEYDOWN:
             // Modifiers alone are not the key; they have their boxes. A key an input method has
-            // taken names no key at all.
+            // taken, or a character sent as Unicode input, names no key at all.
             if (wp == VK_SHIFT || wp == VK_CONTROL || wp == VK_MENU || wp == VK_LWIN || wp == VK_RWIN ||
-                wp == VK_PROCESSKEY)
+                wp == VK_PROCESSKEY || wp == VK_PACKET)
                 return 0;
             g_editor.key = static_cast<unsigned>(wp) & 0xFF;
             {
@@ -252,6 +247,7 @@ INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp)
                 default: break;
             }
             return 0;
+        case WM_NOTIFY: return StepNumberField(dialog, lp);
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lp) == GetDlgItem(dialog, IDC_SWATCH)) return reinterpret_cast<INT_PTR>(g_editor.swatch);
             return 0;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "../../settings/number_field.h"
 #include "../../settings/settings_record.h"
 #include "../resources/resource.h"
 
@@ -25,14 +26,15 @@ void InitNumberPair(HWND dialog, const NumberPairFields& v) {
 
 // Text that is not an unsigned decimal number reads as 0.
 void StoreNumberPair(HWND dialog, const NumberPairFields& v) {
-    g_settings.*v.upper = static_cast<int32_t>(GetDlgItemInt(dialog, IDC_UPPER_EDIT, nullptr, FALSE));
-    g_settings.*v.lower = static_cast<int32_t>(GetDlgItemInt(dialog, IDC_LOWER_EDIT, nullptr, FALSE));
+    g_settings.*v.upper = ReadNumberField(dialog, IDC_UPPER_EDIT, false);
+    g_settings.*v.lower = ReadNumberField(dialog, IDC_LOWER_EDIT, false);
 }
 
 }  // namespace
 
-INT_PTR NumberPairDialog(HWND dialog, UINT msg, WPARAM wp, const NumberPairFields& v) {
+INT_PTR NumberPairDialog(HWND dialog, UINT msg, WPARAM wp, LPARAM lp, const NumberPairFields& v) {
     switch (msg) {
+        case WM_NOTIFY: return StepNumberField(dialog, lp);
         case WM_INITDIALOG:
             InitNumberPair(dialog, v);
             return TRUE;  // the focus goes to the first control that takes it
@@ -58,10 +60,10 @@ constexpr NumberPairFields kCountValues{&Settings::DivNumV, &Settings::DivNumH, 
 constexpr NumberPairFields kWidthValues{&Settings::DivWidthV, &Settings::DivWidthH, 20, 20, 1, 1000};
 }  // namespace
 
-INT_PTR CALLBACK DivisionCountDialog(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
-    return NumberPairDialog(dialog, msg, wp, kCountValues);
+INT_PTR CALLBACK DivisionCountDialog(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
+    return NumberPairDialog(dialog, msg, wp, lp, kCountValues);
 }
 
-INT_PTR CALLBACK DivisionWidthDialog(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
-    return NumberPairDialog(dialog, msg, wp, kWidthValues);
+INT_PTR CALLBACK DivisionWidthDialog(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
+    return NumberPairDialog(dialog, msg, wp, lp, kWidthValues);
 }

@@ -18,8 +18,9 @@ struct NumberPairFields {
 
 // Its dialog procedure: a value that is still -1 takes its fallback as soon as the dialog
 // opens, and keeps it on cancel. IDOK stores both boxes as unsigned numbers (other text reads
-// as 0) and ends with IDOK, IDCANCEL ends with IDCANCEL.
-INT_PTR NumberPairDialog(HWND dialog, UINT msg, WPARAM wp, const NumberPairFields& v);
+// as 0) and ends with IDOK, IDCANCEL ends with IDCANCEL. The arrows step from the number a box
+// shows, held in the range.
+INT_PTR NumberPairDialog(HWND dialog, UINT msg, WPARAM wp, LPARAM lp, const NumberPairFields& v);
 
 // Dialog procedures: IDOK stores both boxes and ends with 1, IDCANCEL ends with 2. A value
 // that is still -1 takes its default as soon as the dialog opens, and keeps it on cancel.

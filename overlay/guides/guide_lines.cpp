@@ -140,11 +140,11 @@ void DrawPhiGrid(const GuideView& v, const SegmentSink& out) {
 }
 
 namespace {
-// The spiral is built in the unit square and stretched to the client; its eight orientations
-// are the square's mirror images and quarter turns, so every one of them fills the client.
-// Orientation o = counter % 8: the eye lies towards the bottom-right, bottom-left, top-left and
-// top-right corner for o % 4 = 0, 1, 2, 3; from 4 on the spiral turns the other way, its first
-// cut across the height instead of the width.
+// The spiral is built in the unit square and stretched to the client, turned a quarter on a
+// frame taller than wide, so that the first cut runs across the longer side and a golden frame,
+// lying or upright, is cut into squares with circular arcs. Orientation o = counter % 4: the eye
+// lies towards the bottom-right, bottom-left, top-left and top-right corner for o = 0, 1, 2, 3,
+// the square's mirror images.
 struct SpiralMap {
     int w, h;
     bool transpose, mirrorX, mirrorY;
@@ -164,8 +164,8 @@ Segment Cut(ArcPoint a, ArcPoint b) {
 }  // namespace
 
 void DrawGoldenSpiral(const GuideView& v, const SegmentSink& out) {
-    const unsigned o = v.variant % 8;
-    const SpiralMap map{v.w, v.h, o >= 4, o % 4 == 1 || o % 4 == 2, o % 4 >= 2};
+    const unsigned o = v.variant % 4;
+    const SpiralMap map{v.w, v.h, v.h > v.w, o == 1 || o == 2, o >= 2};
     // What is left to cut. Each part is cut off it at 1/phi of the side being cut, on the left,
     // the top, the right and the bottom in turn. Its arc is centred on the inner end of the cut
     // and runs from there to the part's far corner; the cut goes from the centre to one end of

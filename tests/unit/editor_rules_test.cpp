@@ -62,15 +62,6 @@ TEST(KeyNames, EveryCodeAgainstTheTable) {
     EXPECT_EQ(std::strlen(name), 16u);
 }
 
-TEST(EditorRules, LeadingIntegerOfAnEditText) {
-    const struct { const char* text; int32_t value; } cases[] = {
-        {"640abc", 640}, {"  -5", -5}, {"", 0}, {"abc", 0}, {"+12", 12}, {"-", 0}, {"\t7 8", 7},
-        {"99999999999", INT32_MAX}, {"-99999999999", INT32_MIN}, {"2147483647", INT32_MAX},
-        {"-2147483648", INT32_MIN}, {"2147483648", INT32_MAX}, {"000000000000000000025", 25},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ReadLeadingInteger(c.text), c.value) << '"' << c.text << '"';
-}
-
 TEST(EditorRules, StartupRowOfInitRuleAndWhatOkStores) {
     const struct { uint32_t rule; int32_t ext; int row; uint32_t stored; } cases[] = {
         {0x80000000u, 0, 0, 0x80000000u},

@@ -91,36 +91,41 @@ TEST(DynamicSymmetry, DiagonalsReciprocalsAndTheirCrossings) {
     EXPECT_TRUE(Draw(DrawDynamicSymmetry, 0, 50, 1).segments.empty());
 }
 
-// 300 x 200: the cuts at 300 / phi = 185.4, 200 / phi = 123.6, 300 - 114.6 / phi = 229.2 and
-// 200 - 76.4 / phi = 152.8; each arc centred on the inner end of its cut.
-TEST(GoldenSpiral, PartsAndArcsOfTwoOrientationsAndTheirMirrors) {
+// 300 x 200: the cuts at 300 / phi = 185.4, 200 / phi = 123.6 and 300 - 114.6 / phi = 229.2,
+// each arc centred on the inner end of its cut; 200 x 300 is the same turned a quarter, so that
+// the first cut still runs across the longer side. 200 x 200 is cut at 123.6, 123.6 and
+// 200 - 76.4 / phi = 152.8.
+TEST(GoldenSpiral, CutsAcrossTheLongerSideInEveryOrientation) {
     const struct {
+        int w, h;
         uint32_t variant;
-        size_t count;      // of arcs, until a part would be 1 pixel thin
-        SegmentList cuts;  // the first four
-        std::vector<QuarterArc> arcs;
+        SegmentList cuts;  // the first three
+        QuarterArc first;
     } cases[] = {
-        {0, 11,  // parts on the left, the top, the right and the bottom: the eye towards the bottom right
-         {{185, 0, 185, 200}, {185, 124, 300, 124}, {229, 124, 229, 200}, {185, 153, 229, 153}},
-         {{185, 200, 0, 0}, {185, 124, 300, 0}, {229, 124, 300, 200}, {229, 153, 185, 200}}},
-        {1, 11,  // its mirror image: the eye towards the bottom left
-         {{115, 0, 115, 200}, {0, 124, 115, 124}, {71, 124, 71, 200}, {71, 153, 115, 153}},
-         {{115, 200, 300, 0}, {115, 124, 0, 0}, {71, 124, 0, 200}, {71, 153, 115, 200}}},
-        {4, 10,  // turning the other way: parts on the top, the left, the bottom and the right
-         {{0, 124, 300, 124}, {185, 124, 185, 200}, {185, 153, 300, 153}, {229, 124, 229, 153}},
-         {{300, 124, 0, 0}, {185, 124, 0, 200}, {185, 153, 300, 200}, {229, 153, 300, 124}}},
-        {5, 10,  // and its mirror image
-         {{0, 124, 300, 124}, {115, 124, 115, 200}, {0, 153, 115, 153}, {71, 124, 71, 153}},
-         {{0, 124, 300, 0}, {115, 124, 300, 200}, {115, 153, 0, 200}, {71, 153, 0, 124}}},
+        {300, 200, 0, {{185, 0, 185, 200}, {185, 124, 300, 124}, {229, 124, 229, 200}}, {185, 200, 0, 0}},
+        {300, 200, 1, {{115, 0, 115, 200}, {0, 124, 115, 124}, {71, 124, 71, 200}}, {115, 200, 300, 0}},
+        {300, 200, 2, {{115, 0, 115, 200}, {0, 76, 115, 76}, {71, 0, 71, 76}}, {115, 0, 300, 200}},
+        {300, 200, 3, {{185, 0, 185, 200}, {185, 76, 300, 76}, {229, 0, 229, 76}}, {185, 0, 0, 200}},
+        {200, 300, 0, {{0, 185, 200, 185}, {124, 185, 124, 300}, {124, 229, 200, 229}}, {200, 185, 0, 0}},
+        {200, 300, 1, {{0, 185, 200, 185}, {76, 185, 76, 300}, {0, 229, 76, 229}}, {0, 185, 200, 0}},
+        {200, 300, 2, {{0, 115, 200, 115}, {76, 0, 76, 115}, {0, 71, 76, 71}}, {0, 115, 200, 300}},
+        {200, 300, 3, {{0, 115, 200, 115}, {124, 0, 124, 115}, {124, 71, 200, 71}}, {200, 115, 0, 300}},
+        {200, 200, 0, {{124, 0, 124, 200}, {124, 124, 200, 124}, {153, 124, 153, 200}}, {124, 200, 0, 0}},
+        {200, 200, 1, {{76, 0, 76, 200}, {0, 124, 76, 124}, {47, 124, 47, 200}}, {76, 200, 200, 0}},
+        {200, 200, 2, {{76, 0, 76, 200}, {0, 76, 76, 76}, {47, 0, 47, 76}}, {76, 0, 200, 200}},
+        {200, 200, 3, {{124, 0, 124, 200}, {124, 76, 200, 76}, {153, 0, 153, 76}}, {124, 0, 0, 200}},
     };
     for (const auto& c : cases) {
-        const Drawing d = Draw(DrawGoldenSpiral, 300, 200, c.variant);
-        ASSERT_EQ(d.arcs.size(), c.count) << c.variant;
-        ASSERT_EQ(d.segments.size(), d.arcs.size()) << c.variant;
-        EXPECT_EQ(SegmentList(d.segments.begin(), d.segments.begin() + 4), c.cuts) << c.variant;
-        EXPECT_EQ(std::vector<QuarterArc>(d.arcs.begin(), d.arcs.begin() + 4), c.arcs) << c.variant;
-        EXPECT_EQ(Draw(DrawGoldenSpiral, 300, 200, c.variant + 8).arcs, d.arcs);  // the counter modulo 8
+        const Drawing d = Draw(DrawGoldenSpiral, c.w, c.h, c.variant);
+        ASSERT_EQ(d.arcs.size(), c.w == c.h ? 10u : 11u) << c.w << " x " << c.h << " " << c.variant;
+        ASSERT_EQ(d.segments.size(), d.arcs.size());
+        EXPECT_EQ(SegmentList(d.segments.begin(), d.segments.begin() + 3), c.cuts) << c.w << " x " << c.h << " " << c.variant;
+        EXPECT_EQ(d.arcs[0], c.first) << c.w << " x " << c.h << " " << c.variant;
+        EXPECT_EQ(Draw(DrawGoldenSpiral, c.w, c.h, c.variant + 4).arcs, d.arcs);  // the counter modulo 4
     }
+    const std::vector<QuarterArc> arcs = Draw(DrawGoldenSpiral, 300, 200, 0).arcs;
+    EXPECT_EQ(std::vector<QuarterArc>(arcs.begin(), arcs.begin() + 4),
+              (std::vector<QuarterArc>{{185, 200, 0, 0}, {185, 124, 300, 0}, {229, 124, 300, 200}, {229, 153, 185, 200}}));
 }
 
 TEST(GoldenSpiral, EveryOrientationIsOneCurve) {
@@ -132,21 +137,18 @@ TEST(GoldenSpiral, EveryOrientationIsOneCurve) {
         return false;
     };
     for (const Frame f : {Frame{233, 144}, Frame{144, 233}}) {
-        for (uint32_t o = 0; o < 8; ++o) {
+        for (uint32_t o = 0; o < 4; ++o) {
             const Drawing d = Draw(DrawGoldenSpiral, f.w, f.h, o);
-            // In a golden frame each part is a square of 144, 89, 55, ... 2 pixels, unless the
-            // orientation's first cut runs along the longer side: then all are stretched.
-            const bool squares = (f.w > f.h) == (o < 4);
-            ASSERT_EQ(d.arcs.size(), squares ? 10u : 9u) << o;
+            // In a golden frame, lying or upright, each part is a square of 144, 89, 55, ... 2
+            // pixels and each arc a quarter circle.
+            ASSERT_EQ(d.arcs.size(), 10u) << o;
             // The eye towards the bottom-right, bottom-left, top-left and top-right corner.
             const QuarterArc& eye = d.arcs.back();
-            EXPECT_EQ(eye.cx > f.w / 2, o % 4 == 0 || o % 4 == 3) << o;
-            EXPECT_EQ(eye.cy > f.h / 2, o % 4 < 2) << o;
+            EXPECT_EQ(eye.cx > f.w / 2, o == 0 || o == 3) << o;
+            EXPECT_EQ(eye.cy > f.h / 2, o < 2) << o;
             for (size_t i = 0; i < d.arcs.size(); ++i) {
                 const QuarterArc& a = d.arcs[i];
-                if (squares) {
-                    EXPECT_LE(std::abs(std::abs(a.fx - a.cx) - std::abs(a.fy - a.cy)), 1) << o << " arc " << i;
-                }
+                EXPECT_LE(std::abs(std::abs(a.fx - a.cx) - std::abs(a.fy - a.cy)), 1) << o << " arc " << i;
                 EXPECT_TRUE(i == 0 || joined(a, d.arcs[i - 1])) << o << " arc " << i;
             }
         }

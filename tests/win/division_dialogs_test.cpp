@@ -60,6 +60,7 @@ TEST_F(DivisionDialogsTest, OkStoresWhatIsTypedAsUnsignedNumbers) {
         {"abc", "", 0, 0},                       // not a number reads as 0
         {"500", "1", 500, 1},                    // beyond the arrows' range, stored as read
         {"2147483648", "4294967295", INT_MIN, -1},  // held as negative numbers
+        {"１２", "-3", 12, 0},                      // full-width digits as typed with the input method on; no sign
     };
     for (const auto& c : cases) {
         g_settings.DivNumV = g_settings.DivNumH = 9;
@@ -78,22 +79,31 @@ TEST_F(DivisionDialogsTest, OkStoresWhatIsTypedAsUnsignedNumbers) {
     EXPECT_EQ(g_settings.DivWidthH, 0);
 }
 
+// An arrow steps from the number the box shows, held in the range: a number typed beyond it
+// steps to the near end, not the far one.
 TEST_F(DivisionDialogsTest, ArrowKeysStepTheNumberInTheBoxWithinTheRange) {
-    g_settings.DivNumV = 101;
-    g_settings.DivNumH = 7;
-    std::string upperAfter, lowerAfter;
-    DialogDriver driver;
-    driver.inspect = [&](HWND dialog) {
-        SendDlgItemMessageA(dialog, IDC_UPPER_EDIT, WM_KEYDOWN, VK_UP, 0);  // already at the top
-        SendDlgItemMessageA(dialog, IDC_LOWER_EDIT, WM_KEYDOWN, VK_DOWN, 0);
-        upperAfter = ItemText(dialog, IDC_UPPER_EDIT);
-        lowerAfter = ItemText(dialog, IDC_LOWER_EDIT);
+    const struct { int32_t upper, lower; const char *typedUpper, *typedLower; WPARAM key; std::string shown; } cases[] = {
+        {101, 7, nullptr, nullptr, VK_UP, "101 8"},  // already at the top
+        {101, 7, nullptr, nullptr, VK_DOWN, "100 6"},
+        {9, 9, "500", "0", VK_DOWN, "101 2"},
+        {9, 9, "７", "abc", VK_DOWN, "6 2"},
     };
-    EXPECT_EQ(RunDialog(IDD_DIVISION_COUNT, DivisionCountDialog, driver), IDOK);
-    EXPECT_EQ(upperAfter, "101");
-    EXPECT_EQ(lowerAfter, "6");
-    EXPECT_EQ(g_settings.DivNumV, 101);
-    EXPECT_EQ(g_settings.DivNumH, 6);
+    for (const auto& c : cases) {
+        g_settings.DivNumV = c.upper;
+        g_settings.DivNumH = c.lower;
+        std::string shown;
+        DialogDriver driver;
+        driver.inspect = [&](HWND dialog) {
+            if (c.typedUpper) SetDlgItemTextA(dialog, IDC_UPPER_EDIT, c.typedUpper);
+            if (c.typedLower) SetDlgItemTextA(dialog, IDC_LOWER_EDIT, c.typedLower);
+            SendDlgItemMessageA(dialog, IDC_UPPER_EDIT, WM_KEYDOWN, c.key, 0);
+            SendDlgItemMessageA(dialog, IDC_LOWER_EDIT, WM_KEYDOWN, c.key, 0);
+            shown = ItemText(dialog, IDC_UPPER_EDIT) + " " + ItemText(dialog, IDC_LOWER_EDIT);
+        };
+        EXPECT_EQ(RunDialog(IDD_DIVISION_COUNT, DivisionCountDialog, driver), IDOK) << c.shown;
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(std::to_string(g_settings.DivNumV) + " " + std::to_string(g_settings.DivNumH), c.shown);
+    }
 }
 
 // The arrows write the number past 999 without a thousands separator, so OK stores what they show.

@@ -193,8 +193,9 @@ TEST_F(FurtherGuidesTest, GoldenSpiralArcsAndCuts) {
     EXPECT_EQ(PaintedRows(mirrored, 115).size(), 200u);
     EXPECT_TRUE(PaintedNear(mirrored, 246, 59));
     EXPECT_TRUE(mirrored.White(54, 59));
-    Dib turned(300, 200);  // the other way round: the first cut across, at y = 123.6
-    Paint(turned, 0x800, 4);
-    EXPECT_EQ(PaintedColumns(turned, 124).size(), 300u);
-    EXPECT_TRUE(PaintedNear(turned, 88, 36));  // (300 - 300 * 0.7071, 124 - 124 * 0.7071)
+    Dib upright(200, 300);  // turned a quarter: the first cut across the height, at y = 185.4
+    Paint(upright, 0x800, 0);
+    EXPECT_EQ(PaintedColumns(upright, 185).size(), 200u);
+    EXPECT_TRUE(PaintedNear(upright, 59, 54));  // (200 - 200 * 0.7071, 185 - 185 * 0.7071)
+    EXPECT_TRUE(upright.White(150, 120));
 }

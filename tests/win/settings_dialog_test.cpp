@@ -178,7 +178,7 @@ TEST_F(SettingsDialogTest, OkStoresTheFieldsAsTypedAndKeepsWhatItDoesNotShow) {
     const size_t ran = RunSettingsDialog({
         [&](HWND d) {
             first = g_editor.swatch;
-            SetDlgItemTextA(d, IDC_WIDTH, "800");
+            SetDlgItemTextW(d, IDC_WIDTH, L"８００");  // typed with the input method on
             SetDlgItemTextA(d, IDC_HEIGHT, "640abc");
             SetDlgItemTextA(d, IDC_LINE_WIDTH, "25");  // beyond the arrows' range, stored as typed
             SetCheck(d, IDC_OUTER_OFF, false);
@@ -278,6 +278,7 @@ TEST_F(SettingsDialogTest, TheKeyEditTakesKeyPressesAndNothingElse) {
         {WM_KEYDOWN, VK_SHIFT, "K", 'K'},   {WM_KEYDOWN, VK_CONTROL, "K", 'K'}, {WM_KEYDOWN, VK_MENU, "K", 'K'},
         {WM_KEYDOWN, VK_LWIN, "K", 'K'},    {WM_KEYDOWN, VK_RWIN, "K", 'K'},    {WM_KEYDOWN, 'A', "A", 'A'},
         {WM_KEYDOWN, VK_PROCESSKEY, "A", 'A'},  // a key an input method took
+        {WM_KEYDOWN, VK_PACKET, "A", 'A'},      // a character sent as Unicode input
         {WM_CHAR, 'x', "A", 'A'},           {WM_RBUTTONDOWN, MK_RBUTTON, "A", 'A'}, {WM_RBUTTONUP, 0, "A", 'A'},
         {WM_CONTEXTMENU, 0, "A", 'A'},      {WM_PASTE, 0, "A", 'A'},            {WM_CUT, 0, "A", 'A'},
         {WM_CLEAR, 0, "A", 'A'},            {WM_UNDO, 0, "A", 'A'},
@@ -322,19 +323,34 @@ TEST_F(SettingsDialogTest, TheKeyEditTakesKeyPressesAndNothingElse) {
     EXPECT_STREQ(line, "869");  // 0x300 + Num 5 (0x65)
 }
 
-// The arrows write the number past 999 without a thousands separator, so OK stores what they show.
-TEST_F(SettingsDialogTest, AnArrowStepPast999StoresTheNumberShown) {
-    Prepare("Width=999\r\nHeight=999\r\n");
-    std::string shown;
-    RunSettingsDialog({[&](HWND d) {
-        ClickUpArrow(GetDlgItem(d, IDC_WIDTH_SPIN));
-        SendDlgItemMessageA(d, IDC_HEIGHT, WM_KEYDOWN, VK_UP, 0);
-        shown = ItemText(d, IDC_WIDTH) + " " + ItemText(d, IDC_HEIGHT);
-        Press(d, IDOK);
-    }});
-    EXPECT_EQ(shown, "1000 1000");
-    EXPECT_EQ(GetPrivateProfileIntA("SET", "Width", 0, path.c_str()), 1000u);
-    EXPECT_EQ(GetPrivateProfileIntA("SET", "Height", 0, path.c_str()), 1000u);
+// An arrow steps from the number the field shows, typed as the user likes, held in the range;
+// past 999 it writes no thousands separator, so OK stores what it shows.
+TEST_F(SettingsDialogTest, AnArrowStepsFromTheNumberShown) {
+    struct Field { int edit, spin; const char* key; };
+    const Field width{IDC_WIDTH, IDC_WIDTH_SPIN, "Width"}, height{IDC_HEIGHT, IDC_HEIGHT_SPIN, "Height"},
+        line{IDC_LINE_WIDTH, IDC_LINE_WIDTH_SPIN, "LineWidth"};
+    const struct { Field field; const wchar_t* typed; WPARAM key; int shown; } cases[] = {
+        {width, L"999", 0, 1000},  // key 0: a click on the up arrow
+        {width, L"6000", VK_DOWN, 5000},  // beyond the range: to the near end, not the far one
+        {height, L"0", 0, 40},
+        {width, L"８００", VK_DOWN, 799},  // typed with the input method on
+        {line, L"－３", 0, 1},
+    };
+    for (const auto& c : cases) {
+        Prepare("Width=640\r\nHeight=480\r\n");
+        std::string shown;
+        RunSettingsDialog({[&](HWND d) {
+            SetDlgItemTextW(d, c.field.edit, c.typed);
+            if (c.key)
+                SendDlgItemMessageA(d, c.field.edit, WM_KEYDOWN, c.key, 0);
+            else
+                ClickUpArrow(GetDlgItem(d, c.field.spin));
+            shown = ItemText(d, c.field.edit);
+            Press(d, IDOK);
+        }});
+        EXPECT_EQ(shown, std::to_string(c.shown)) << c.field.key << " " << c.key;
+        EXPECT_EQ(GetPrivateProfileIntA("SET", c.field.key, 0, path.c_str()), static_cast<UINT>(c.shown)) << c.field.key;
+    }
 }
 
 namespace {

@@ -1,0 +1,15 @@
+// The number fields of both programs' dialogs: an edit box with an up-down control as its arrows.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+// The number that edit id of the dialog holds (ReadTypedNumber). An unsigned field's numbers
+// from 2147483648 on come back as the negative numbers of the same 32 bits.
+int32_t ReadNumberField(HWND dialog, int id, bool takesSign);
+
+// The dialog's WM_NOTIFY: an up-down's UDN_DELTAPOS steps the number its buddy shows
+// (StepTypedNumber), writes the result into the buddy and keeps the up-down from stepping on
+// its own, which would start from 0 or from its last position when the text is not a number in
+// its range. Returns TRUE then, FALSE for any other notification.
+INT_PTR StepNumberField(HWND dialog, LPARAM lp);
