@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "../../settings/number_field.h"
 #include "../resources/resource.h"
 #include "frame_geometry.h"
 #include "window_set.h"
@@ -22,8 +23,8 @@ void ShowFrameSize(HWND dialog) {
 }
 
 int TypedSide(HWND dialog, int edit) {
-    const UINT typed = GetDlgItemInt(dialog, edit, nullptr, FALSE);
-    return static_cast<int>(std::clamp<UINT>(typed, kMinFrameSize, kMaxFrameSide));
+    const uint32_t typed = static_cast<uint32_t>(ReadNumberField(dialog, edit, false));
+    return static_cast<int>(std::clamp<uint32_t>(typed, kMinFrameSize, kMaxFrameSide));
 }
 }  // namespace
 
@@ -33,11 +34,12 @@ void SetFrameSize(int w, int h) {
     InvalidateRect(g_windows.frame, nullptr, TRUE);
 }
 
-INT_PTR CALLBACK FrameSizeDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
+INT_PTR CALLBACK FrameSizeDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_INITDIALOG) {
         ShowFrameSize(dialog);
         return TRUE;
     }
+    if (msg == WM_NOTIFY) return StepNumberField(dialog, lp);
     if (msg != WM_COMMAND) return FALSE;
     switch (LOWORD(wp)) {
         case IDOK:

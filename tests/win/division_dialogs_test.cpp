@@ -4,6 +4,8 @@
 
 #include "overlay/guides/division_dialogs.h"
 #include "overlay/screen/custom_ratio_dialog.h"
+#include "overlay/windows/size_dialog.h"
+#include "overlay/windows/window_set.h"
 #include "number_pair_driver.h"
 
 TEST_F(DivisionDialogsTest, CountDialogShowsDefaultsThatStayOnCancel) {
@@ -126,4 +128,37 @@ TEST_F(DivisionDialogsTest, AnArrowStepPast999StoresTheNumberShown) {
         EXPECT_EQ(g_settings.*d.upper, 1000) << d.id;
         EXPECT_EQ(g_settings.*d.lower, 1000) << d.id;
     }
+}
+
+// The work tools' size dialog shows the frame's size, steps past 999 and from a number typed
+// beyond its range, and OK gives the frame that size at the same corner; Cancel leaves it.
+TEST_F(DivisionDialogsTest, TheSizeDialogGivesTheFrameTheSizeShown) {
+    g_windows.frame = CreateWindowExA(0, "STATIC", "", WS_POPUP, 30, 20, 999, 300, nullptr, nullptr, nullptr, nullptr);
+    for (const int button : {IDCANCEL, IDOK}) {
+        Observed o;
+        std::string shown;
+        DialogDriver driver;
+        driver.button = button;
+        driver.inspect = [&](HWND dialog) {
+            o = Observe(dialog);
+            SetDlgItemTextA(dialog, IDC_LOWER_EDIT, "３５０００");
+            SendDlgItemMessageA(dialog, IDC_UPPER_EDIT, WM_KEYDOWN, VK_UP, 0);
+            ClickUpArrow(GetDlgItem(dialog, IDC_LOWER_SPIN));
+            shown = ItemText(dialog, IDC_UPPER_EDIT) + " " + ItemText(dialog, IDC_LOWER_EDIT);
+        };
+        EXPECT_EQ(RunDialog(IDD_FRAME_SIZE, FrameSizeDialogProc, driver), button);
+        EXPECT_EQ(o.title, "サイズ指定");
+        EXPECT_EQ(o.controls, Layout("幅", "高さ"));
+        EXPECT_EQ(o.upper + " " + o.lower, "999 300");
+        EXPECT_EQ(o.low[1], 40);
+        EXPECT_EQ(o.high[1], 30000);
+        EXPECT_EQ(shown, "1000 30000");
+        RECT r{};
+        GetWindowRect(g_windows.frame, &r);
+        const RECT want = button == IDOK ? RECT{30, 20, 1030, 30020} : RECT{30, 20, 1029, 320};
+        EXPECT_TRUE(r.left == want.left && r.top == want.top && r.right == want.right && r.bottom == want.bottom)
+            << button << ": " << r.right - r.left << " x " << r.bottom - r.top;
+    }
+    DestroyWindow(g_windows.frame);
+    g_windows = {};
 }
