@@ -15,9 +15,18 @@ const GuideEntry kGuideTable[kGuideCount] = {
     {kGuideNames[11].mask, DrawGoldenSpiral, kGuideNames[11].label, kPhotoGuidesExt},
     {kGuideNames[12].mask, DrawGoldenTriangles, kGuideNames[12].label, kPhotoGuidesExt},
     {kGuideNames[13].mask, DrawDynamicSymmetry, kGuideNames[13].label, kPhotoGuidesExt},
+    {kGuideNames[14].mask, DrawSafeAreas, kGuideNames[14].label, kSafeAreasExt},
 };
 
 GuideState g_guides{};
+
+uint32_t OutlineColour(uint32_t lineColour) {
+    // Light or dark by luma (Rec. 601 weights) against mid-grey; the top byte, a palette flag,
+    // is no part of the colour.
+    const uint32_t r = lineColour & 0xFF, g = (lineColour >> 8) & 0xFF, b = (lineColour >> 16) & 0xFF;
+    constexpr uint32_t kBlack = 0x000000, kLightGrey = 0xC0C0C0;
+    return 299 * r + 587 * g + 114 * b >= 128 * 1000 ? kBlack : kLightGrey;
+}
 
 void ApplyInitialGuide() {
     uint32_t rule = static_cast<uint32_t>(g_settings.InitRule) & ~kRememberFlag;
