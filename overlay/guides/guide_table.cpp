@@ -41,6 +41,13 @@ bool GuideOffered(const GuideEntry& entry, uint32_t ext) {
     return entry.gate == 0 || (entry.gate & ext) != 0;
 }
 
+uint32_t OfferedGuideMasks(uint32_t ext) {
+    uint32_t masks = 0;
+    for (const GuideEntry& entry : kGuideTable)
+        if (GuideOffered(entry, ext)) masks |= entry.mask;
+    return masks;
+}
+
 void CycleGuide(int forward) {
     int start = -1;
     for (int row = 0; row < kGuideCount && start < 0; ++row)

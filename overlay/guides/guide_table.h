@@ -84,6 +84,8 @@ int32_t InitRuleAtClose(int32_t initRule, uint32_t activeMask);
 void CycleGuide(int forward);
 // Whether the row is offered for the given Ext bits.
 bool GuideOffered(const GuideEntry& entry, uint32_t ext);
+// The masks of every row offered for the given Ext bits, together.
+uint32_t OfferedGuideMasks(uint32_t ext);
 
 // The inner lines dividing the client into n equal columns (kVertical) or rows.
 void DrawEqualDivisions(const GuideView& v, int n, int orientation, const SegmentSink& out);

@@ -90,6 +90,12 @@ TEST_F(GuideSelection, FullCircleVisitsEveryOfferedRowOnce) {
     }
 }
 
+TEST_F(GuideSelection, OfferedMasksFollowTheGates) {
+    const struct { uint32_t ext, masks; } cases[] = {
+        {0, 0x3BF}, {0x8000, 0x3FF}, {0x4000, 0x3FBF}, {0x2000, 0x43BF}, {0xE000, 0x7FFF}, {0x1FFF, 0x3BF}};
+    for (const auto& c : cases) EXPECT_EQ(OfferedGuideMasks(c.ext), c.masks) << std::hex << c.ext;
+}
+
 TEST_F(GuideSelection, InitialGuideFromInitRule) {
     const struct { int32_t rule; uint32_t mask; } cases[] = {
         {0, 0x1},
