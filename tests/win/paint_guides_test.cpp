@@ -107,30 +107,9 @@ TEST_F(PaintGuidesTest, NothingForAMaskMatchingNoRow) {
     for (int y = 0; y < 200; y += 7) EXPECT_TRUE(PaintedColumns(d, y).empty());
 }
 
-namespace {
-// What the paint must give: every segment drawn with its own move-to and line-to, and every
-// arc's polyline, with a pen of the width and colour.
-void DrawAlone(Dib& d, const Drawing& drawn, int width, COLORREF colour) {
-    HPEN pen = CreatePen(PS_SOLID, width, colour);
-    HGDIOBJ old = SelectObject(d.dc, pen);
-    for (const Segment& s : drawn.segments) {
-        MoveToEx(d.dc, s.x0, s.y0, nullptr);
-        LineTo(d.dc, s.x1, s.y1);
-    }
-    for (const QuarterArc& a : drawn.arcs) {
-        ArcPoint points[kArcPointsMax];
-        POINT line[kArcPointsMax];
-        const int n = FlattenArc(a, points);
-        for (int i = 0; i < n; ++i) line[i] = {points[i].x, points[i].y};
-        Polyline(d.dc, line, n);
-    }
-    DeleteObject(SelectObject(d.dc, old));
-}
-}  // namespace
-
 // The paint gathers dense lines into blocks; the pixels must stay those of every segment drawn
-// alone, whatever the pen, the guide, the density and the shape, and with outlines those of
-// every outline drawn alone under every line drawn alone.
+// with its own move-to and line-to, and of every arc's polyline, whatever the pen, the guide,
+// the density and the shape; outlined, every outline drawn so under every line.
 TEST_F(PaintGuidesTest, PixelsEqualEverySegmentDrawnAlone) {
     const struct { int count, spacing; } densities[] = {{12, 40}, {2147483647, 1}, {60, 2}, {95, 3}};
     const struct { int w, h; } sizes[] = {{97, 61}, {61, 97}, {1, 1}, {3, 40}};
@@ -138,8 +117,7 @@ TEST_F(PaintGuidesTest, PixelsEqualEverySegmentDrawnAlone) {
         // A hand-edited colour may carry a palette flag in its top byte; pen and brush read it alike.
         g_settings.LineColor = width == 3 ? 0x01000003 : RGB(10, 200, 30);
         g_settings.LineWidth = width;
-        // Outlines with a few widths: the rest adds time and nothing else.
-        g_settings.Ext = width <= 3 || width == 10 ? kOutlinedLinesExt : 0;
+        g_settings.Ext = width <= 3 || width == 10 ? kOutlinedLinesExt : 0;  // more widths add only time
         for (const auto& density : densities) {
             g_settings.DivNumV = g_settings.DivNumH = density.count;
             g_settings.DivWidthV = g_settings.DivWidthH = density.spacing;
@@ -150,8 +128,23 @@ TEST_F(PaintGuidesTest, PixelsEqualEverySegmentDrawnAlone) {
                     Paint(painted, mask, variant);
                     Drawing drawn;
                     CollectGuideSegments(mask, GuideView{size.w, size.h, variant, g_settings}, Into(drawn));
-                    if (g_settings.Ext) DrawAlone(alone, drawn, width + 2, OutlineColour(g_settings.LineColor));
-                    DrawAlone(alone, drawn, width, g_settings.LineColor);
+                    for (int outline = g_settings.Ext ? 1 : 0; outline >= 0; --outline) {
+                        const COLORREF colour = outline ? OutlineColour(g_settings.LineColor) : g_settings.LineColor;
+                        HPEN pen = CreatePen(PS_SOLID, width + 2 * outline, colour);
+                        HGDIOBJ old = SelectObject(alone.dc, pen);
+                        for (const Segment& s : drawn.segments) {
+                            MoveToEx(alone.dc, s.x0, s.y0, nullptr);
+                            LineTo(alone.dc, s.x1, s.y1);
+                        }
+                        for (const QuarterArc& a : drawn.arcs) {
+                            ArcPoint points[kArcPointsMax];
+                            POINT line[kArcPointsMax];
+                            const int n = FlattenArc(a, points);
+                            for (int i = 0; i < n; ++i) line[i] = {points[i].x, points[i].y};
+                            Polyline(alone.dc, line, n);
+                        }
+                        DeleteObject(SelectObject(alone.dc, old));
+                    }
                     GdiFlush();
                     ASSERT_TRUE(std::equal(painted.bits, painted.bits + size.w * size.h, alone.bits))
                         << "width " << width << " mask " << mask << " count " << density.count << " spacing "
@@ -169,9 +162,8 @@ TEST_F(PaintGuidesTest, OutlinedLinesArePlainLinesWithTheirEdge) {
     const struct { uint32_t mask, variant; int spacing; } guides[] = {
         {0x8, 0, 40}, {0x10, 0, 40}, {0x1, 0, 40}, {0x100, 1, 1}, {0x100, 2, 2}, {0x100, 0, 3}};
     for (const COLORREF colour : {RGB(255, 0, 0), RGB(255, 255, 0)}) {
-        const COLORREF outline = OutlineColour(colour);
+        g_settings.LineColor = static_cast<int32_t>(colour);
         for (int width = 1; width <= 4; ++width) {
-            g_settings.LineColor = static_cast<int32_t>(colour);
             g_settings.LineWidth = width;
             for (const auto& g : guides) {
                 g_settings.DivWidthV = g_settings.DivWidthH = g.spacing;
@@ -182,15 +174,13 @@ TEST_F(PaintGuidesTest, OutlinedLinesArePlainLinesWithTheirEdge) {
                 Paint(outlined, g.mask, g.variant);
                 GdiFlush();
                 auto line = [&](int x, int y) { return x >= 0 && y >= 0 && x < plain.w && y < plain.h && plain.At(x, y) == colour; };
-                for (int y = 0; y < plain.h; ++y) {
-                    for (int x = 0; x < plain.w; ++x) {
-                        bool edge = false;
-                        for (int dy = -1; dy <= 1; ++dy)
-                            for (int dx = -1; dx <= 1; ++dx) edge = edge || line(x + dx, y + dy);
-                        const COLORREF want = line(x, y) ? colour : edge ? outline : RGB(255, 255, 255);
-                        ASSERT_EQ(outlined.At(x, y), want) << "mask " << g.mask << " variant " << g.variant << " width "
-                                                           << width << " colour " << colour << " at " << x << ", " << y;
-                    }
+                for (int at = 0; at < plain.w * plain.h; ++at) {
+                    const int x = at % plain.w, y = at / plain.w;
+                    bool edge = false;
+                    for (int n = 0; n < 9; ++n) edge = edge || line(x + n % 3 - 1, y + n / 3 - 1);  // and its eight neighbours
+                    const COLORREF want = line(x, y) ? colour : edge ? OutlineColour(colour) : RGB(255, 255, 255);
+                    ASSERT_EQ(outlined.At(x, y), want) << "mask " << g.mask << " variant " << g.variant << " width "
+                                                       << width << " colour " << colour << " at " << x << ", " << y;
                 }
             }
         }
