@@ -6,9 +6,9 @@
 #include "../settings/settings_record.h"
 
 // Row 0, "前回の構図", stores the remember flag alone; rows 1 to 10 are the guides in table order,
-// and rows 11 to 14 the guides that the file's Ext offers beyond them.
+// and the rows after them the later guides that the file's Ext offers, in table order.
 int StartupRowCount(int32_t ext);
-const char* StartupRowLabel(int row);
+const char* StartupRowLabel(int row, int32_t ext);
 
 // The row that shows an InitRule: 0 when the remember flag is set, otherwise the listed guide row
 // whose mask equals it; -1 when no row does (0, a hand-made combination such as 3, or a guide
@@ -16,7 +16,7 @@ const char* StartupRowLabel(int row);
 int StartupRowOf(int32_t initRule, int32_t ext);
 // What OK stores in InitRule for a row: the row's value; for -1 (nothing shown, nothing chosen)
 // the value as read, so that a rule the list cannot show is kept.
-int32_t InitRuleOfRow(int row, int32_t asRead);
+int32_t InitRuleOfRow(int row, int32_t ext, int32_t asRead);
 
 // Whether OK must try to register the hot key of tray and hotkey before it saves: only when
 // the overlay would register it (tray 1, a key and a modifier) and it differs from what the

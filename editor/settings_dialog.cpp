@@ -56,9 +56,10 @@ void ShowKey(HWND edit, unsigned key, const char* shown) {
 void FillStartupList(HWND dialog) {
     const HWND list = GetDlgItem(dialog, IDC_STARTUP_GUIDE);
     g_editor.startupRow = StartupRowOf(g_settings.InitRule, g_settings.Ext);
-    SetWindowTextA(list, StartupRowLabel(g_editor.startupRow));
+    SetWindowTextA(list, StartupRowLabel(g_editor.startupRow, g_settings.Ext));
     for (int row = 0; row < StartupRowCount(g_settings.Ext); ++row)
-        SendMessageA(list, CB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(StartupRowLabel(row)));
+        SendMessageA(list, CB_INSERTSTRING, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(StartupRowLabel(row, g_settings.Ext)));
 }
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -154,7 +155,7 @@ int ApplySettingsDialog(HWND dialog) {
     s.Tray = Checked(dialog, IDC_TRAY) ? 1 : 0;
     const int modifiers = ReadModifierChecks(dialog);
     s.Hotkey = EncodeHotkey({g_editor.key, static_cast<unsigned>(modifiers)});
-    s.InitRule = InitRuleOfRow(g_editor.startupRow, g_settings.InitRule);
+    s.InitRule = InitRuleOfRow(g_editor.startupRow, g_settings.Ext, g_settings.InitRule);
 
     if (HotKeyNeedsTest(s.Tray, s.Hotkey, g_settings) && !HotKeyFree(dialog, modifiers, g_editor.key)) {
         Warn(dialog, "ホットキーが登録出来ませんでした。\n他のホットキーを設定してください。");

@@ -13,11 +13,18 @@ struct GuideName {
     const char* label;
 };
 
-constexpr int kGuideCount = 14;
-// The last four rows, from kPhotoGuidesFirst on, are offered only when Ext has kPhotoGuidesExt:
-// in the overlay's menu and cycle, and in the editor's start-up list.
+constexpr int kGuideCount = 15;
+// The four rows from kPhotoGuidesFirst on are offered only when Ext has kPhotoGuidesExt, and the
+// safe areas only when it has kSafeAreasExt: in the overlay's menu and cycle, and in the
+// editor's start-up list.
 constexpr int kPhotoGuidesFirst = 10;
 constexpr uint32_t kPhotoGuidesExt = 0x4000;
+constexpr int kSafeAreasRow = 14;
+constexpr uint32_t kSafeAreasExt = 0x2000;
+// The Ext bits a row asks for in the editor's start-up list, which lists the first ten always.
+constexpr uint32_t ListedGuideGate(int row) {
+    return row >= kSafeAreasRow ? kSafeAreasExt : row >= kPhotoGuidesFirst ? kPhotoGuidesExt : 0;
+}
 // In the order of the overlay's guide table.
 inline constexpr GuideName kGuideNames[kGuideCount] = {
     {0x1, "三分割構図"},
@@ -34,4 +41,5 @@ inline constexpr GuideName kGuideNames[kGuideCount] = {
     {0x800, "黄金螺旋"},
     {0x1000, "黄金三角形"},
     {0x2000, "ダイナミックシンメトリー"},
+    {0x4000, "セーフエリア"},
 };

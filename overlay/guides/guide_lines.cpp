@@ -234,3 +234,49 @@ void DrawDynamicSymmetry(const GuideView& v, const SegmentSink& out) {
     for (double at : {w * f.h2, w * f.w2}) Line(kVertical, RoundHalfUp(at), v, out);
     for (double at : {h * f.h2, h * f.w2}) Line(0, RoundHalfUp(at), v, out);
 }
+
+namespace {
+// Video's safe areas: 93 % and 90 % of each side, centred.
+constexpr double kActionSafe = 0.93, kTitleSafe = 0.90;
+// The centre cross: each arm a fortieth of the shorter side, so 5 % across, and never too small
+// to see.
+constexpr double kCrossArm = 0.025;
+constexpr int kCrossArmMin = 4;
+
+// A rectangle through four edge positions, as a loop: each edge leaves out its last point,
+// where the next edge begins, so every pixel of the outline is painted once, whatever the pen.
+void Loop(int left, int top, int right, int bottom, const SegmentSink& out) {
+    out.Add({left, top, right, top});
+    out.Add({right, top, right, bottom});
+    out.Add({right, bottom, left, bottom});
+    out.Add({left, bottom, left, top});
+}
+
+// The centred rectangle w x h (not rounded), its edges rounded as positions.
+void Centred(const GuideView& v, double w, double h, const SegmentSink& out) {
+    Loop(RoundHalfUp((v.w - w) / 2), RoundHalfUp((v.h - h) / 2), RoundHalfUp((v.w + w) / 2),
+         RoundHalfUp((v.h + h) / 2), out);
+}
+
+// The largest centred rectangle of across : down.
+void Crop(const GuideView& v, double across, double down, const SegmentSink& out) {
+    const double w = std::min<double>(v.w, v.h * across / down);
+    Centred(v, w, w * down / across, out);
+}
+}  // namespace
+
+void DrawSafeAreas(const GuideView& v, const SegmentSink& out) {
+    if (v.w <= 0 || v.h <= 0) return;
+    if (v.variant % 3 == 2) {
+        Crop(v, 4, 5, out);
+        Crop(v, 9, 16, out);
+        return;
+    }
+    Centred(v, v.w * kActionSafe, v.h * kActionSafe, out);
+    Centred(v, v.w * kTitleSafe, v.h * kTitleSafe, out);
+    if (v.variant % 3 == 0) return;
+    const int x = RoundHalfUp(v.w / 2.0), y = RoundHalfUp(v.h / 2.0);
+    const int arm = std::max(RoundHalfUp(std::min(v.w, v.h) * kCrossArm), kCrossArmMin);
+    out.Add({x - arm, y, x + arm + 1, y});
+    out.Add({x, y - arm, x, y + arm + 1});
+}

@@ -15,9 +15,18 @@ const GuideEntry kGuideTable[kGuideCount] = {
     {kGuideNames[11].mask, DrawGoldenSpiral, kGuideNames[11].label, kPhotoGuidesExt},
     {kGuideNames[12].mask, DrawGoldenTriangles, kGuideNames[12].label, kPhotoGuidesExt},
     {kGuideNames[13].mask, DrawDynamicSymmetry, kGuideNames[13].label, kPhotoGuidesExt},
+    {kGuideNames[14].mask, DrawSafeAreas, kGuideNames[14].label, kSafeAreasExt},
 };
 
 GuideState g_guides{};
+
+uint32_t OutlineColour(uint32_t lineColour) {
+    // Light or dark by luma (Rec. 601 weights) against mid-grey; the top byte, a palette flag,
+    // is no part of the colour.
+    const uint32_t r = lineColour & 0xFF, g = (lineColour >> 8) & 0xFF, b = (lineColour >> 16) & 0xFF;
+    constexpr uint32_t kBlack = 0x000000, kLightGrey = 0xC0C0C0;
+    return 299 * r + 587 * g + 114 * b >= 128 * 1000 ? kBlack : kLightGrey;
+}
 
 void ApplyInitialGuide() {
     uint32_t rule = static_cast<uint32_t>(g_settings.InitRule) & ~kRememberFlag;
@@ -30,6 +39,13 @@ int32_t InitRuleAtClose(int32_t initRule, uint32_t activeMask) {
 
 bool GuideOffered(const GuideEntry& entry, uint32_t ext) {
     return entry.gate == 0 || (entry.gate & ext) != 0;
+}
+
+uint32_t OfferedGuideMasks(uint32_t ext) {
+    uint32_t masks = 0;
+    for (const GuideEntry& entry : kGuideTable)
+        if (GuideOffered(entry, ext)) masks |= entry.mask;
+    return masks;
 }
 
 void CycleGuide(int forward) {

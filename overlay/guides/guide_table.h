@@ -63,6 +63,12 @@ constexpr uint32_t kCountDivisionsMask = kGuideNames[4].mask, kWidthDivisionsMas
 static_assert(kCountDivisionsMask == 0x80 && kWidthDivisionsMask == 0x100);
 constexpr int kVertical = 1;    // orientation of DrawEqualDivisions; anything else: horizontal
 
+// With this Ext bit every line and arc is drawn over one two pixels wider in OutlineColour, so
+// that the guides read on any picture.
+constexpr uint32_t kOutlinedLinesExt = 0x0800;
+// Black around a light line colour, light grey around a dark one: never the colour key's white.
+uint32_t OutlineColour(uint32_t lineColour);
+
 struct GuideState {
     uint32_t activeMask;  // every row sharing a bit with it is drawn
     uint32_t variant;     // E presses since the last choice of guide
@@ -78,6 +84,8 @@ int32_t InitRuleAtClose(int32_t initRule, uint32_t activeMask);
 void CycleGuide(int forward);
 // Whether the row is offered for the given Ext bits.
 bool GuideOffered(const GuideEntry& entry, uint32_t ext);
+// The masks of every row offered for the given Ext bits, together.
+uint32_t OfferedGuideMasks(uint32_t ext);
 
 // The inner lines dividing the client into n equal columns (kVertical) or rows.
 void DrawEqualDivisions(const GuideView& v, int n, int orientation, const SegmentSink& out);
@@ -99,6 +107,9 @@ void DrawPhiGrid(const GuideView& v, const SegmentSink& out);
 void DrawGoldenSpiral(const GuideView& v, const SegmentSink& out);
 void DrawGoldenTriangles(const GuideView& v, const SegmentSink& out);
 void DrawDynamicSymmetry(const GuideView& v, const SegmentSink& out);
+// Variant % 3: 0 the action-safe and title-safe rectangles, 1 those and a centre cross, 2 the
+// largest centred 4:5 and 9:16 rectangles instead.
+void DrawSafeAreas(const GuideView& v, const SegmentSink& out);
 
 // The segments of every row that the mask selects, in table order.
 void CollectGuideSegments(uint32_t mask, const GuideView& v, const SegmentSink& out);

@@ -74,21 +74,27 @@ TEST(EditorRules, StartupRowOfInitRuleAndWhatOkStores) {
         {0x2000, 0xBFFF, -1, 0x2000},
         {0x400, 0x4000, 11, 0x400}, {0x800, 0x4000, 12, 0x800}, {0x1000, -1, 13, 0x1000}, {0x2000, 0x4000, 14, 0x2000},
         {0x40, 0x4000, 10, 0x40},
+        {0x4000, 0x2000, 11, 0x4000}, {0x4000, 0x6000, 15, 0x4000}, {0x4000, 0x4000, -1, 0x4000},  // safe areas
     };
     for (const auto& c : cases) {
         const int row = StartupRowOf(static_cast<int32_t>(c.rule), c.ext);
         EXPECT_EQ(row, c.row) << c.rule;
-        EXPECT_EQ(static_cast<uint32_t>(InitRuleOfRow(row, static_cast<int32_t>(c.rule))), c.stored) << c.rule;
+        EXPECT_EQ(static_cast<uint32_t>(InitRuleOfRow(row, c.ext, static_cast<int32_t>(c.rule))), c.stored) << c.rule;
     }
     EXPECT_EQ(StartupRowCount(0), 11);
-    EXPECT_EQ(StartupRowCount(0xBFFF), 11);
+    EXPECT_EQ(StartupRowCount(0xBFFF), 12);  // the safe areas without the golden guides
     EXPECT_EQ(StartupRowCount(0x4000), 15);
-    EXPECT_STREQ(StartupRowLabel(14), "ダイナミックシンメトリー");
-    EXPECT_STREQ(StartupRowLabel(0), "前回の構図");
-    EXPECT_STREQ(StartupRowLabel(7), "対角線");
-    EXPECT_STREQ(StartupRowLabel(10), "レイルマン比率");
-    EXPECT_STREQ(StartupRowLabel(-1), "");
-    EXPECT_EQ(InitRuleOfRow(2, 0x2), 0x4);  // a chosen row replaces what was read
+    EXPECT_EQ(StartupRowCount(-1), 16);
+    EXPECT_STREQ(StartupRowLabel(14, 0x4000), "ダイナミックシンメトリー");
+    EXPECT_STREQ(StartupRowLabel(11, 0x2000), "セーフエリア");
+    EXPECT_STREQ(StartupRowLabel(15, 0x6000), "セーフエリア");
+    EXPECT_STREQ(StartupRowLabel(15, 0x4000), "");
+    EXPECT_STREQ(StartupRowLabel(0, 0), "前回の構図");
+    EXPECT_STREQ(StartupRowLabel(7, 0), "対角線");
+    EXPECT_STREQ(StartupRowLabel(10, 0), "レイルマン比率");
+    EXPECT_STREQ(StartupRowLabel(-1, 0), "");
+    EXPECT_EQ(InitRuleOfRow(2, 0, 0x2), 0x4);  // a chosen row replaces what was read
+    EXPECT_EQ(InitRuleOfRow(11, 0, 0x2), 0x2);  // past the list: kept
 }
 
 TEST(EditorRules, HotKeyIsTriedOnlyWhenTheOverlayWouldTakeANewOne) {

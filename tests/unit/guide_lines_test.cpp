@@ -162,6 +162,21 @@ TEST(PaintPass, RowsInTableOrder) {
     EXPECT_EQ(out[0], V(66, 198));
     EXPECT_EQ(out[4], (Segment{0, 0, 198, 198}));
     out.clear();
-    CollectGuideSegments(0x4000, GuideView{198, 198, 0, s}, Into(out));
+    CollectGuideSegments(0x10000, GuideView{198, 198, 0, s}, Into(out));
     EXPECT_TRUE(out.empty());
+}
+
+TEST(PaintPass, OutlineColourByTheLineColoursLightness) {
+    constexpr uint32_t kBlack = 0x000000, kGrey = 0xC0C0C0;
+    const struct { uint32_t line, outline; } cases[] = {
+        {0xFFFFFF, kBlack}, {0x000000, kGrey},  // white (the colour key) and black
+        {0x0000FF, kGrey},                      // red, luma 76
+        {0x00FFFF, kBlack},                     // yellow, 226
+        {0xFF0000, kGrey},                      // blue, 29
+        {0x00FF00, kBlack},                     // green, 150
+        {0x808080, kBlack}, {0x7F7F7F, kGrey},  // mid-grey decides
+        {0xC0C0C0, kBlack},                     // a grey line gets no grey outline
+        {0x01FFFFFF, kBlack}, {0x02000000, kGrey},  // a palette flag is no part of the colour
+    };
+    for (const auto& c : cases) EXPECT_EQ(OutlineColour(c.line), c.outline) << std::hex << c.line;
 }

@@ -21,10 +21,10 @@ protected:
 
 TEST_F(GuideSelection, TableRowsMasksAndGates) {
     const uint32_t masks[kGuideCount] = {0x1,  0x4,  0x8,   0x10,  0x80,   0x100,  0x2,
-                                         0x20, 0x200, 0x40, 0x400, 0x800, 0x1000, 0x2000};
+                                         0x20, 0x200, 0x40, 0x400, 0x800, 0x1000, 0x2000, 0x4000};
     for (int row = 0; row < kGuideCount; ++row) {
         EXPECT_EQ(kGuideTable[row].mask, masks[row]) << row;
-        EXPECT_EQ(kGuideTable[row].gate, row == 9 ? 0x8000u : row > 9 ? 0x4000u : 0u) << row;
+        EXPECT_EQ(kGuideTable[row].gate, row == 9 ? 0x8000u : row == 14 ? 0x2000u : row > 9 ? 0x4000u : 0u) << row;
     }
     // Labels are CP932: "三分割構図" begins with 0x8E 0x4F; the half labels use ASCII brackets.
     EXPECT_EQ(static_cast<unsigned char>(kGuideTable[0].label[0]), 0x8E);
@@ -44,15 +44,20 @@ TEST_F(GuideSelection, CycleAcrossTheTable) {
         {0x3, 1, 0, 0x4},          // a multi-bit mask steps from its first row (thirds)
         {0x3, 0, 0, 0x200},
         {0x3, 0, 0x8000, 0x40},
-        {0x4000, 1, 0, 0x1},       // matching no row: forward from row 0
-        {0x4000, 0, 0, 0x200},     // backward from the last row, skipped without the bits
-        {0x4000, 0, 0x8000, 0x40},
-        {0x4000, 0, 0x4000, 0x2000},
+        {0x10000, 1, 0, 0x1},      // matching no row: forward from row 0
+        {0x10000, 0, 0, 0x200},    // backward from the last row, skipped without the bits
+        {0x10000, 0, 0x8000, 0x40},
+        {0x10000, 0, 0x4000, 0x2000},
+        {0x10000, 0, 0x2000, 0x4000},
         {0x200, 1, 0x4000, 0x400},     // rabatment -> phi grid, railman hidden
         {0x40, 1, 0xC000, 0x400},      // railman -> phi grid
         {0x1000, 1, 0x4000, 0x2000},   // triangles -> dynamic symmetry
         {0x2000, 1, 0x4000, 0x1},      // dynamic symmetry -> thirds
         {0x1, 0, 0xC000, 0x2000},      // thirds back to dynamic symmetry
+        {0x2000, 1, 0x6000, 0x4000},   // dynamic symmetry -> safe areas
+        {0x200, 1, 0x2000, 0x4000},    // rabatment -> safe areas, the golden guides hidden
+        {0x4000, 1, 0x2000, 0x1},      // safe areas -> thirds
+        {0x4000, 1, 0, 0x1},           // safe areas active without their bit: forward leaves them
         {0x800, 1, 0, 0x1},            // the spiral active without its bit: forward leaves it
         {0x800, 0, 0x8000, 0x40},
         {0x0, 1, 0, 0x1},
@@ -70,7 +75,7 @@ TEST_F(GuideSelection, CycleAcrossTheTable) {
 }
 
 TEST_F(GuideSelection, FullCircleVisitsEveryOfferedRowOnce) {
-    const struct { int32_t ext; int rows; } cases[] = {{0, 9}, {0x8000, 10}, {0x4000, 13}, {0xC000, 14}, {0x3FFF, 9}};
+    const struct { int32_t ext; int rows; } cases[] = {{0, 9}, {0x8000, 10}, {0x4000, 13}, {0xC000, 14}, {0x1FFF, 9}, {0x3FFF, 10}, {0xE000, 15}};
     for (const auto [ext, rows] : cases) {
         g_settings.Ext = ext;
         for (int forward : {1, 0}) {
@@ -83,6 +88,12 @@ TEST_F(GuideSelection, FullCircleVisitsEveryOfferedRowOnce) {
             EXPECT_EQ(steps, rows) << "ext " << ext << " forward " << forward;
         }
     }
+}
+
+TEST_F(GuideSelection, OfferedMasksFollowTheGates) {
+    const struct { uint32_t ext, masks; } cases[] = {
+        {0, 0x3BF}, {0x8000, 0x3FF}, {0x4000, 0x3FBF}, {0x2000, 0x43BF}, {0xE000, 0x7FFF}, {0x1FFF, 0x3BF}};
+    for (const auto& c : cases) EXPECT_EQ(OfferedGuideMasks(c.ext), c.masks) << std::hex << c.ext;
 }
 
 TEST_F(GuideSelection, InitialGuideFromInitRule) {

@@ -190,3 +190,41 @@ TEST(FlattenArc, EndsOnTheCornersAndStaysOnTheEllipse) {
         }
     }
 }
+
+// Action safe 93 % and title safe 90 %, centred; the portrait crops 4:5 and 9:16 the largest
+// that fit. Edges are positions, taken to the nearest pixel, halves upward: 1920 x 0.93 leaves
+// 67.2 on each side, 1080 x 9 / 16 = 607.5 leaves 656.25.
+TEST(SafeAreas, RectanglesCrossAndCropsInEveryVariant) {
+    struct Box {
+        int l, t, r, b;
+    };
+    // Each edge ends where the next begins.
+    auto loops = [](Box x, Box y) {
+        SegmentList out;
+        for (const Box& z : {x, y})
+            for (const Segment& s : {Segment{z.l, z.t, z.r, z.t}, {z.r, z.t, z.r, z.b}, {z.r, z.b, z.l, z.b}, {z.l, z.b, z.l, z.t}})
+                out.push_back(s);
+        return out;
+    };
+    const struct {
+        int w, h;
+        Box action, title;
+        int x, y, arm;
+        Box fourFive, nineSixteen;
+    } cases[] = {
+        {1920, 1080, {67, 38, 1853, 1042}, {96, 54, 1824, 1026}, 960, 540, 27, {528, 0, 1392, 1080}, {656, 0, 1264, 1080}},
+        {1080, 1920, {38, 67, 1042, 1853}, {54, 96, 1026, 1824}, 540, 960, 27, {0, 285, 1080, 1635}, {0, 0, 1080, 1920}},
+        {640, 480, {22, 17, 618, 463}, {32, 24, 608, 456}, 320, 240, 12, {128, 0, 512, 480}, {185, 0, 455, 480}},
+        {41, 40, {1, 1, 40, 39}, {2, 2, 39, 38}, 21, 20, 4, {5, 0, 37, 40}, {9, 0, 32, 40}},  // the arm's least
+    };
+    for (const auto& c : cases) {
+        const SegmentList rects = loops(c.action, c.title), crops = loops(c.fourFive, c.nineSixteen);
+        SegmentList cross = rects;
+        cross.push_back({c.x - c.arm, c.y, c.x + c.arm + 1, c.y});
+        cross.push_back({c.x, c.y - c.arm, c.x, c.y + c.arm + 1});
+        const SegmentList* want[] = {&rects, &cross, &crops, &rects};
+        for (uint32_t variant = 0; variant < 4; ++variant)
+            EXPECT_EQ(Draw(DrawSafeAreas, c.w, c.h, variant).segments, *want[variant]) << c.w << " x " << c.h << " v " << variant;
+    }
+    EXPECT_TRUE(Draw(DrawSafeAreas, 0, 480, 1).segments.empty());
+}

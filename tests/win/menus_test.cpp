@@ -57,11 +57,12 @@ TEST(Menus, ContextMenuFollowsExtAndTheBorder) {
                                        {"ダイナミックシンメトリー", 0x2000}};
     const std::vector<MenuItem> tools{{"キャプチャー保存\tCtrl+S", 32772}, {"クリップボードにコピー\tCtrl+C", 32795},
                                       {"サイズ指定...", 32794}, {"ロック(クリック透過)\tCtrl+L", 32793}, {"-", 0}};
-    for (uint32_t ext : {0u, 0x8000u, 0x4000u, 0xC000u, 0x1000u, 0x3FFFu, 0x7FFFu, 0xFFFFFFFFu}) {
+    for (uint32_t ext : {0u, 0x8000u, 0x4000u, 0xC000u, 0x1000u, 0x1FFFu, 0x2000u, 0x3FFFu, 0x7FFFu, 0xFFFFFFFFu}) {
         for (bool border : {true, false}) {
             std::vector<MenuItem> want = guides;
             if (ext & 0x8000) want.push_back({"レイルマン比率", 0x40});
             if (ext & 0x4000) want.insert(want.end(), golden.begin(), golden.end());
+            if (ext & 0x2000) want.push_back({"セーフエリア", 0x4000});
             const std::vector<MenuItem> tail{{"-", 0}, {"フィット", 32771}, {"> アスペクト比", 0}, {"-", 0},
                                              {border ? "外枠無し" : "外枠有り", 32791}, {"-", 0}};
             want.insert(want.end(), tail.begin(), tail.end());
@@ -80,7 +81,7 @@ TEST(Menus, ContextMenuFollowsExtAndTheBorder) {
 
 // N from thirds visits the guide items of the menu, in the menu's order, and comes back.
 TEST(Menus, TheCycleFollowsTheContextMenu) {
-    for (int32_t ext : {0, 0x8000, 0x4000, 0xC000}) {
+    for (int32_t ext : {0, 0x8000, 0x4000, 0xC000, 0x2000, 0xE000}) {
         HMENU menu = BuildContextMenu(static_cast<uint32_t>(ext), true);
         ASSERT_NE(menu, nullptr);
         std::vector<unsigned> items, cycle;

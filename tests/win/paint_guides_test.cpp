@@ -18,6 +18,7 @@ protected:
         g_settings = DefaultSettings();
         g_guides = {1, 0};
     }
+    void TearDown() override { SetUp(); }
     // Paints the given guide and variant on a fresh 200 x 200 white DIB.
     void Paint(Dib& dib, uint32_t mask, uint32_t variant) {
         g_guides = {mask, variant};
@@ -102,13 +103,13 @@ TEST_F(PaintGuidesTest, ColourAndWidthComeFromTheSettings) {
 
 TEST_F(PaintGuidesTest, NothingForAMaskMatchingNoRow) {
     Dib d(200, 200);
-    Paint(d, 0x4000, 0);
+    Paint(d, 0x10000, 0);
     for (int y = 0; y < 200; y += 7) EXPECT_TRUE(PaintedColumns(d, y).empty());
 }
 
 // The paint gathers dense lines into blocks; the pixels must stay those of every segment drawn
 // with its own move-to and line-to, and of every arc's polyline, whatever the pen, the guide,
-// the density and the shape.
+// the density and the shape; outlined, every outline drawn so under every line.
 TEST_F(PaintGuidesTest, PixelsEqualEverySegmentDrawnAlone) {
     const struct { int count, spacing; } densities[] = {{12, 40}, {2147483647, 1}, {60, 2}, {95, 3}};
     const struct { int w, h; } sizes[] = {{97, 61}, {61, 97}, {1, 1}, {3, 40}};
@@ -116,34 +117,70 @@ TEST_F(PaintGuidesTest, PixelsEqualEverySegmentDrawnAlone) {
         // A hand-edited colour may carry a palette flag in its top byte; pen and brush read it alike.
         g_settings.LineColor = width == 3 ? 0x01000003 : RGB(10, 200, 30);
         g_settings.LineWidth = width;
+        g_settings.Ext = width <= 3 || width == 10 ? kOutlinedLinesExt : 0;  // more widths add only time
         for (const auto& density : densities) {
             g_settings.DivNumV = g_settings.DivNumH = density.count;
             g_settings.DivWidthV = g_settings.DivWidthH = density.spacing;
             for (const auto& size : sizes) {
-                for (uint32_t mask = 1; mask <= 0x2000; mask <<= 1) {
+                for (uint32_t mask = 1; mask <= 0x4000; mask <<= 1) {
                     Dib painted(size.w, size.h), alone(size.w, size.h);
-                    const uint32_t variant = mask == 0x2000;  // dynamic symmetry with its lines
+                    const uint32_t variant = mask >= 0x2000;  // dynamic symmetry with its lines, the centre cross
                     Paint(painted, mask, variant);
-                    HPEN pen = CreatePen(PS_SOLID, width, g_settings.LineColor);
-                    HGDIOBJ old = SelectObject(alone.dc, pen);
                     Drawing drawn;
                     CollectGuideSegments(mask, GuideView{size.w, size.h, variant, g_settings}, Into(drawn));
-                    for (const Segment& s : drawn.segments) {
-                        MoveToEx(alone.dc, s.x0, s.y0, nullptr);
-                        LineTo(alone.dc, s.x1, s.y1);
+                    for (int outline = g_settings.Ext ? 1 : 0; outline >= 0; --outline) {
+                        const COLORREF colour = outline ? OutlineColour(g_settings.LineColor) : g_settings.LineColor;
+                        HPEN pen = CreatePen(PS_SOLID, width + 2 * outline, colour);
+                        HGDIOBJ old = SelectObject(alone.dc, pen);
+                        for (const Segment& s : drawn.segments) {
+                            MoveToEx(alone.dc, s.x0, s.y0, nullptr);
+                            LineTo(alone.dc, s.x1, s.y1);
+                        }
+                        for (const QuarterArc& a : drawn.arcs) {
+                            ArcPoint points[kArcPointsMax];
+                            POINT line[kArcPointsMax];
+                            const int n = FlattenArc(a, points);
+                            for (int i = 0; i < n; ++i) line[i] = {points[i].x, points[i].y};
+                            Polyline(alone.dc, line, n);
+                        }
+                        DeleteObject(SelectObject(alone.dc, old));
                     }
-                    for (const QuarterArc& a : drawn.arcs) {
-                        ArcPoint points[kArcPointsMax];
-                        POINT line[kArcPointsMax];
-                        const int n = FlattenArc(a, points);
-                        for (int i = 0; i < n; ++i) line[i] = {points[i].x, points[i].y};
-                        Polyline(alone.dc, line, n);
-                    }
-                    DeleteObject(SelectObject(alone.dc, old));
                     GdiFlush();
                     ASSERT_TRUE(std::equal(painted.bits, painted.bits + size.w * size.h, alone.bits))
                         << "width " << width << " mask " << mask << " count " << density.count << " spacing "
-                        << density.spacing << " size " << size.w << " x " << size.h;
+                        << density.spacing << " size " << size.w << " x " << size.h << " ext " << g_settings.Ext;
+                }
+            }
+        }
+    }
+}
+
+// Outlined, a line keeps its pixels, the pixels beside them (of eight neighbours) take the
+// outline colour and the rest stays white: a line across the frame, a grid, lines closer than
+// their outlines, where no outline may cover a line, and a dense run.
+TEST_F(PaintGuidesTest, OutlinedLinesArePlainLinesWithTheirEdge) {
+    const struct { uint32_t mask, variant; int spacing; } guides[] = {
+        {0x8, 0, 40}, {0x10, 0, 40}, {0x1, 0, 40}, {0x100, 1, 1}, {0x100, 2, 2}, {0x100, 0, 3}};
+    for (const COLORREF colour : {RGB(255, 0, 0), RGB(255, 255, 0)}) {
+        g_settings.LineColor = static_cast<int32_t>(colour);
+        for (int width = 1; width <= 4; ++width) {
+            g_settings.LineWidth = width;
+            for (const auto& g : guides) {
+                g_settings.DivWidthV = g_settings.DivWidthH = g.spacing;
+                Dib plain(61, 47), outlined(61, 47);
+                g_settings.Ext = 0;
+                Paint(plain, g.mask, g.variant);
+                g_settings.Ext = static_cast<int32_t>(kOutlinedLinesExt);
+                Paint(outlined, g.mask, g.variant);
+                GdiFlush();
+                auto line = [&](int x, int y) { return x >= 0 && y >= 0 && x < plain.w && y < plain.h && plain.At(x, y) == colour; };
+                for (int at = 0; at < plain.w * plain.h; ++at) {
+                    const int x = at % plain.w, y = at / plain.w;
+                    bool edge = false;
+                    for (int n = 0; n < 9; ++n) edge = edge || line(x + n % 3 - 1, y + n / 3 - 1);  // and its eight neighbours
+                    const COLORREF want = line(x, y) ? colour : edge ? OutlineColour(colour) : RGB(255, 255, 255);
+                    ASSERT_EQ(outlined.At(x, y), want) << "mask " << g.mask << " variant " << g.variant << " width "
+                                                       << width << " colour " << colour << " at " << x << ", " << y;
                 }
             }
         }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "settings/layout_file.h"
 #include "settings/settings_file.h"
 #include "temp_folder.h"
 
@@ -142,15 +143,18 @@ TEST(SettingsPath, OverlongFolderGivesNoPath) {
     EXPECT_EQ(ComposeSettingsPath(std::string(400, 'c').c_str(), path), 0);
 }
 
+// The settings and a layout slot alike.
 TEST(SettingsFile, AFileThatCannotBeWrittenIsReportedAndKept) {
     TempFolder dir;
     const std::string path = dir.File("pemoka.ini");
-    const std::string before = "[SET]\r\nWidth=640\r\n";
+    const std::string before = "[SET]\r\nWidth=640\r\n[LAYOUT]\r\n1=10,20,300,200,1,0\r\n";
+    const LayoutSlot slot{0, 0, 400, 300, 0x2, 1};
     WriteTextFile(path, before);
     // Open in another program that lets others read it, but not write.
     HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_EQ(SaveSettingsTo(path.c_str(), DefaultSettings()), 0);
+    EXPECT_EQ(StoreLayoutSlot(path.c_str(), 1, slot), 0);
     CloseHandle(held);
     EXPECT_EQ(ReadTextFile(path), before);
 
@@ -159,6 +163,7 @@ TEST(SettingsFile, AFileThatCannotBeWrittenIsReportedAndKept) {
     HANDLE probe = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (probe == INVALID_HANDLE_VALUE) {
         EXPECT_EQ(SaveSettingsTo(path.c_str(), DefaultSettings()), 0);
+        EXPECT_EQ(StoreLayoutSlot(path.c_str(), 2, slot), 0);
         EXPECT_EQ(ReadTextFile(path), before);
     } else {
         CloseHandle(probe);
@@ -166,5 +171,59 @@ TEST(SettingsFile, AFileThatCannotBeWrittenIsReportedAndKept) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // so that the folder can go
 
     EXPECT_EQ(SaveSettingsTo(dir.File("missing\\pemoka.ini").c_str(), DefaultSettings()), 0);
+    EXPECT_EQ(StoreLayoutSlot(dir.File("missing\\pemoka.ini").c_str(), 1, slot), 0);
     EXPECT_FALSE(FileExists(dir.File("missing")));
+}
+
+namespace {
+constexpr uint32_t kOffered = 0x3BF;  // the guides offered with Ext 0
+}  // namespace
+
+// Slots go into section "LAYOUT" one key at a time; section "SET" keeps its text, and the
+// settings' own write, the editor's OK included, leaves the slots.
+TEST(LayoutFile, SlotsRoundTripBesideSet) {
+    TempFolder dir;
+    const std::string path = dir.File("pemoka.ini");
+    ASSERT_EQ(SaveSettingsTo(path.c_str(), DefaultSettings()), 1);
+    const LayoutSlot a{-1920, 35, 1080, 1350, 0x20, 7}, b{100, 200, 300, 200, 0x1, 0};
+    EXPECT_EQ(StoreLayoutSlot(path.c_str(), 2, a), 1);
+    EXPECT_EQ(StoreLayoutSlot(path.c_str(), 9, a), 1);
+    EXPECT_EQ(StoreLayoutSlot(path.c_str(), 9, b), 1);  // stored again: its line replaced
+    EXPECT_EQ(StoreLayoutSlot(path.c_str(), 0, b), 0);
+    EXPECT_EQ(StoreLayoutSlot(path.c_str(), 10, b), 0);
+    const std::string slots = "[LAYOUT]\r\n2=-1920,35,1080,1350,32,7\r\n9=100,200,300,200,1,0\r\n";
+    EXPECT_EQ(ReadTextFile(path), kDefaultText + slots);
+    for (int number = 0; number <= 10; ++number) {
+        LayoutSlot read{};
+        EXPECT_EQ(ReadLayoutSlot(path.c_str(), number, kOffered, read), number == 2 || number == 9) << number;
+        if (number == 2 || number == 9) {
+            EXPECT_EQ(read, number == 2 ? a : b);
+        }
+    }
+    Settings s = DefaultSettings();
+    s.Width = 640;
+    ASSERT_EQ(SaveSettingsTo(path.c_str(), s), 1);
+    const std::string text = ReadTextFile(path);
+    EXPECT_NE(text.find("Width=640\r\n"), std::string::npos);
+    EXPECT_NE(text.find(slots), std::string::npos) << text;
+}
+
+TEST(LayoutFile, JunkOtherKeysAndASecondSectionAreNoSlots) {
+    TempFolder dir;
+    const std::string path = dir.File("pemoka.ini");
+    const std::string before =
+        "[layout]\r\n0=10,20,300,200,1,0\r\n1=10,20,300,200,1,0\r\n2=junk\r\n3=10,20,39,200,1,0\r\n"
+        "4=10,20,300,200,64,0\r\n10=10,20,300,200,1,0\r\n5=10,20,300,200,1," + std::string(200, '0') + "x\r\n"
+        "[SET]\r\nWidth=300\r\n[LAYOUT]\r\n6=10,20,300,200,1,0\r\n";
+    WriteTextFile(path, before);
+    for (int number = 1; number <= kLayoutSlotCount; ++number) {
+        LayoutSlot read{};
+        // Only the first section of the name counts, as the platform reads it.
+        EXPECT_EQ(ReadLayoutSlot(path.c_str(), number, kOffered, read), number == 1) << number;
+    }
+    LayoutSlot read{};
+    EXPECT_EQ(ReadLayoutSlot(path.c_str(), 1, kOffered, read), 1);
+    EXPECT_EQ(read, (LayoutSlot{10, 20, 300, 200, 1, 0}));
+    EXPECT_EQ(ReadLayoutSlot(dir.File("none.ini").c_str(), 1, kOffered, read), 0);
+    EXPECT_EQ(ReadLayoutSlot(nullptr, 1, kOffered, read), 0);
 }

@@ -14,9 +14,13 @@
 
 namespace {
 // Paints every row of the guide table in every variant on d at the given client size, and
-// checks that what is painted is in one colour, the line colour where it names one.
+// checks that what is painted is in one colour, the line colour where it names one, besides the
+// outline colour when Ext asks for outlines.
 ::testing::AssertionResult PaintsEveryGuide(Dib& d, int w, int h) {
     const uint32_t colour = static_cast<uint32_t>(g_settings.LineColor);
+    const bool outlined = static_cast<uint32_t>(g_settings.Ext) & kOutlinedLinesExt;
+    const uint32_t grey = OutlineColour(colour) & 0xFF;  // black or grey: the same in a DIB's order
+    const uint32_t outline = grey << 16 | grey << 8 | grey;
     for (const GuideEntry& row : kGuideTable) {
         for (uint32_t variant = 0; variant < 4; ++variant) {
             std::fill(d.bits, d.bits + d.w * d.h, 0xFFFFFFu);
@@ -24,10 +28,11 @@ namespace {
             PaintGuides(d.dc, w, h);
             GdiFlush();
             uint32_t* const end = d.bits + d.w * d.h;
-            uint32_t* const painted = std::find_if(d.bits, end, [](uint32_t p) { return p != 0xFFFFFFu; });
+            auto line = [&](uint32_t p) { return p != 0xFFFFFFu && !(outlined && p == outline); };
+            uint32_t* const painted = std::find_if(d.bits, end, line);
             if (painted == end) continue;
             const uint32_t seen = *painted;
-            const bool oneColour = std::all_of(painted, end, [&](uint32_t p) { return p == seen || p == 0xFFFFFFu; });
+            const bool oneColour = std::none_of(painted, end, [&](uint32_t p) { return line(p) && p != seen; });
             const COLORREF shown = d.At(static_cast<int>((painted - d.bits) % d.w), static_cast<int>((painted - d.bits) / d.w));
             if (!oneColour || (colour >> 24 == 0 && shown != colour))
                 return ::testing::AssertionFailure() << "guide " << row.mask << " variant " << variant << " at " << w
