@@ -21,3 +21,5 @@
 #define IDM_LOCK 32793           // the click-through lock, on or off
 #define IDM_SIZE 32794           // the size dialog
 #define IDM_COPY 32795           // the frame's area to the clipboard
+#define IDM_FIRST_RECALL 32801   // recalls layout slot 1; the slots run to 32809
+#define IDM_FIRST_STORE 32811    // stores layout slot 1; the slots run to 32819

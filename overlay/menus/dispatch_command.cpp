@@ -13,6 +13,7 @@
 #include "../screen/custom_ratio_dialog.h"
 #include "../screen/capture.h"
 #include "../screen/fit_frame.h"
+#include "../screen/layouts.h"
 #include "../windows/navigation_grip.h"
 #include "../windows/size_dialog.h"
 #include "../windows/work_rules.h"
@@ -72,8 +73,15 @@ int RunWorkTool(unsigned id) {
     if (!(static_cast<uint32_t>(g_settings.Ext) & kWorkToolsExt)) return 1;
     if (id == IDM_LOCK) ToggleFrameLock();
     else if (id == IDM_SIZE) RunModalDialog(IDD_FRAME_SIZE, FrameSizeDialogProc);
-    else CopyFrameAreaToClipboard();
+    else if (id == IDM_COPY) CopyFrameAreaToClipboard();
+    else if (id >= IDM_FIRST_STORE) StoreLayout(static_cast<int>(id - IDM_FIRST_STORE + 1));
+    else RecallLayout(static_cast<int>(id - IDM_FIRST_RECALL + 1));
     return 0;
+}
+
+bool LayoutCommand(unsigned id) {
+    return (id >= IDM_FIRST_RECALL && id < IDM_FIRST_RECALL + kLayoutSlotCount) ||
+           (id >= IDM_FIRST_STORE && id < IDM_FIRST_STORE + kLayoutSlotCount);
 }
 
 // Returns 1 when the command ends with the common tail (variant reset and repaint).
@@ -82,6 +90,7 @@ int RunFixedCommand(unsigned id) {
         ApplyAspectRatio(preset->a, preset->b);
         return 1;
     }
+    if (LayoutCommand(id)) return RunWorkTool(id);
     switch (id) {
         case IDM_EXIT: RequestClose(); return 0;
         case IDM_FIT:

@@ -6,6 +6,7 @@
 #include "../resources/resource.h"
 #include "../screen/capture.h"
 #include "../screen/fit_frame.h"
+#include "../screen/layouts.h"
 #include "../windows/display_affinity.h"
 #include "../windows/frame_drag.h"
 #include "../windows/navigation_grip.h"
@@ -31,6 +32,7 @@ void PaintFrame(HWND hwnd) {
 
 void ReloadSettings(HWND hwnd) {
     LoadSettings();
+    LoadLayouts(static_cast<uint32_t>(g_settings.Ext));
     ApplyInitialGuide();
     RegisterGlobalHotKey();
     ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));
@@ -121,9 +123,8 @@ int CreateOverlay(HINSTANCE instance) { return CreateOverlayWindows(instance, Fr
 void HandleOverlayKey(unsigned virtualKey) {
     if (InModalLoop()) return;
     const bool shift = Held(VK_SHIFT), ctrl = Held(VK_CONTROL);
-    const KeyAction tool = DecideWorkToolKey(virtualKey, shift, ctrl, static_cast<uint32_t>(g_settings.Ext));
-    const KeyDecision key = tool != KeyAction::none ? KeyDecision{tool, 0, 0}
-                                                    : DecideOverlayKey(virtualKey, shift, ctrl, g_settings.Tray);
+    const KeyDecision tool = DecideWorkToolKey(virtualKey, shift, ctrl, static_cast<uint32_t>(g_settings.Ext));
+    const KeyDecision key = tool.action != KeyAction::none ? tool : DecideOverlayKey(virtualKey, shift, ctrl, g_settings.Tray);
     switch (key.action) {
         case KeyAction::none: return;
         case KeyAction::close: RequestClose(); return;
@@ -140,6 +141,8 @@ void HandleOverlayKey(unsigned virtualKey) {
         case KeyAction::capture: CaptureFrameArea(); return;
         case KeyAction::copyToClipboard: CopyFrameAreaToClipboard(); return;
         case KeyAction::lock: ToggleFrameLock(); return;
+        case KeyAction::storeLayout: StoreLayout(key.dx); return;
+        case KeyAction::recallLayout: RecallLayout(key.dx); return;
     }
     InvalidateRect(g_windows.frame, nullptr, TRUE);
 }
@@ -161,6 +164,7 @@ int RunOverlay(HINSTANCE instance, int showCommand) {
     LoadSettings();
 
     if (!CreateOverlay(instance)) return 0;
+    LoadLayouts(static_cast<uint32_t>(g_settings.Ext));
     ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));
     CentreWindowSet(showCommand);
 

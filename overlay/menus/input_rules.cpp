@@ -24,13 +24,16 @@ KeyDecision DecideOverlayKey(unsigned virtualKey, bool shift, bool ctrl, int32_t
     return {ctrl ? KeyAction::resize : KeyAction::move, d.x * step, d.y * step};
 }
 
-KeyAction DecideWorkToolKey(unsigned virtualKey, bool shift, bool ctrl, uint32_t ext) {
-    if (!(ext & kWorkToolsExt) || !ctrl || shift) return KeyAction::none;
+KeyDecision DecideWorkToolKey(unsigned virtualKey, bool shift, bool ctrl, uint32_t ext) {
+    if (!(ext & kWorkToolsExt) || !ctrl) return {KeyAction::none, 0, 0};
+    if (virtualKey >= '1' && virtualKey <= '9')
+        return {shift ? KeyAction::storeLayout : KeyAction::recallLayout, static_cast<int>(virtualKey - '0'), 0};
+    if (shift) return {KeyAction::none, 0, 0};
     switch (virtualKey) {
-        case 'S': return KeyAction::capture;
-        case 'C': return KeyAction::copyToClipboard;
-        case 'L': return KeyAction::lock;
-        default: return KeyAction::none;
+        case 'S': return {KeyAction::capture, 0, 0};
+        case 'C': return {KeyAction::copyToClipboard, 0, 0};
+        case 'L': return {KeyAction::lock, 0, 0};
+        default: return {KeyAction::none, 0, 0};
     }
 }
 

@@ -6,12 +6,12 @@
 
 enum class KeyAction {
     none, close, hideToTray, nextGuide, previousGuide, nextVariant, fit, move, resize,
-    capture, copyToClipboard, lock  // the work tools'
+    capture, copyToClipboard, lock, storeLayout, recallLayout  // the work tools'
 };
 
 struct KeyDecision {
     KeyAction action;
-    int dx, dy;  // the move, or the step applied twice to the right and bottom edges
+    int dx, dy;  // the move, or the step applied twice to the right and bottom edges; a layout's slot in dx
     bool operator==(const KeyDecision&) const = default;
 };
 
@@ -22,8 +22,9 @@ struct KeyDecision {
 KeyDecision DecideOverlayKey(unsigned virtualKey, bool shift, bool ctrl, int32_t tray);
 
 // The work tools' keys, with Ext 0x1000 only: Ctrl+S saves a capture, Ctrl+C copies the frame's
-// area to the clipboard, Ctrl+L locks or unlocks. Shift keeps them apart from other Ctrl keys.
-KeyAction DecideWorkToolKey(unsigned virtualKey, bool shift, bool ctrl, uint32_t ext);
+// area to the clipboard, Ctrl+L locks or unlocks; Ctrl+1 to 9 recall a layout and Ctrl+Shift+1
+// to 9 store one. Ctrl+Shift with a letter does nothing.
+KeyDecision DecideWorkToolKey(unsigned virtualKey, bool shift, bool ctrl, uint32_t ext);
 
 // Whether a command (the low word of WM_COMMAND) that arrives while a loop of the overlay runs,
 // from another program or handed on by that loop, is refused: the commands that would open a

@@ -4,6 +4,7 @@
 
 #include "../guides/guide_table.h"
 #include "../screen/aspect_ratio.h"
+#include "../screen/layouts.h"
 #include "../windows/frame_drag.h"
 #include "../windows/window_set.h"
 #include "../windows/work_rules.h"
@@ -18,12 +19,14 @@ struct Item {
 };
 constexpr Item kSeparator{Kind::separator, nullptr, 0};
 
-// Inserts the item at the next free position. Every state is 0: enabled, unchecked, not default.
-void Append(HMENU menu, const Item& item, HMENU submenu = nullptr) {
+// Inserts the item at the next free position, enabled, unchecked and not default unless state
+// says otherwise.
+void Append(HMENU menu, const Item& item, HMENU submenu = nullptr, UINT state = 0) {
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_STATE | MIIM_TYPE | (item.kind == Kind::submenu ? MIIM_SUBMENU : MIIM_ID);
     info.fType = item.kind == Kind::separator ? MFT_SEPARATOR : MFT_STRING;
+    info.fState = state;
     info.wID = item.id;
     info.hSubMenu = submenu;
     if (item.label) {
@@ -46,6 +49,18 @@ constexpr Item kWorkToolItems[] = {
     {Kind::plain, "サイズ指定...", IDM_SIZE},
     {Kind::plain, "ロック(クリック透過)\tCtrl+L", IDM_LOCK},
 };
+
+// The nine layout slots, each recalling its own; the empty ones greyed.
+HMENU BuildLayoutMenu() {
+    HMENU menu = CreatePopupMenu();
+    for (int number = 1; menu && number <= kLayoutSlotCount; ++number) {
+        char label[96];
+        LayoutMenuLabel(number, label, sizeof label);
+        Append(menu, {Kind::plain, label, static_cast<unsigned>(IDM_FIRST_RECALL + number - 1)}, nullptr,
+               g_layouts.held[number - 1] ? 0 : MFS_GRAYED);
+    }
+    return menu;
+}
 
 // Tracks the menu at the pointer on behalf of the guide frame, which receives the chosen
 // command as WM_COMMAND once the menu has gone, and destroys the menu. The tracking is one of
@@ -78,6 +93,7 @@ HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder) {
     Append(menu, kSeparator);
     if (ext & kWorkToolsExt) {
         for (const Item& item : kWorkToolItems) Append(menu, item);
+        if (HMENU layouts = BuildLayoutMenu()) Append(menu, {Kind::submenu, "レイアウト", 0}, layouts);
         Append(menu, kSeparator);
     }
     Append(menu, {Kind::plain, "終了", IDM_EXIT});

@@ -100,7 +100,7 @@ TEST(Editor, OkWritesWhatWasEditedAndKeepsTheRest) {
     WriteTextFile(dir.File("pemoka.ini"),
                   Ini("Width=640\r\nHeight=480\r\nInitRule=2147483652\r\nLineColor=65280\r\nLineWidth=3\r\n"
                       "DivNumV=5\r\nDivWidthH=12\r\nFitRange=70\r\nAspectV=16\r\nAspectH=9\r\nExt=32768\r\n"
-                      "[Other]\r\nkept=1\r\n"));
+                      "[LAYOUT]\r\n2=70,60,240,180,32,0\r\n[Other]\r\nkept=1\r\n"));
     Editor e(dir.path);
     ASSERT_TRUE(e.Start());
     SetText(e.Item(kWidthEdit), "800");
@@ -129,7 +129,7 @@ TEST(Editor, OkWritesWhatWasEditedAndKeepsTheRest) {
     EXPECT_EQ(ReadTextFile(dir.File("pemoka.ini")),
               "[SET]\r\nWidth=800\r\nHeight=480\r\nInitRule=32\r\nLineColor=65280\r\nLineWidth=3\r\nDivNumV=5\r\n"
               "DivNumH=-1\r\nDivWidthV=-1\r\nDivWidthH=12\r\nFitRange=70\r\nAspectV=16\r\nAspectH=9\r\nTray=0\r\n"
-              "Hotkey=330\r\nOuter=0\r\nExt=32768\r\n[Other]\r\nkept=1\r\n");  // Alt (0x100) + J (0x4A)
+              "Hotkey=330\r\nOuter=0\r\nExt=32768\r\n[LAYOUT]\r\n2=70,60,240,180,32,0\r\n[Other]\r\nkept=1\r\n");  // Alt (0x100) + J (0x4A)
 }
 
 TEST(Editor, RunningOverlaysRepaintInTheChosenColour) {

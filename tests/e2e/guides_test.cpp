@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "overlay/guides/guide_table.h"
 #include "overlay_harness.h"
 
 namespace {
@@ -160,6 +161,19 @@ TEST(Guides, RailmanIsDrawnWithoutItsMenuGate) {
 
 // The menu is opened once in each run: under Wine a second right click soon after a menu closed
 // by its keys is sometimes lost.
+// The safe areas' two rectangles as the core draws them on the 300 x 200 client: a spot in the
+// middle of each of their left edges.
+std::vector<Spot> SafeAreaEdges() {
+    Settings settings = DefaultSettings();
+    std::vector<Spot> spots;
+    const SegmentSink sink{[](void* t, const Segment& s) {
+                               if (s.x0 == s.x1 && s.x0 < 100) static_cast<std::vector<Spot>*>(t)->push_back({s.x0, (s.y0 + s.y1) / 2});
+                           },
+                           &spots};
+    CollectGuideSegments(0x4000, {300, 200, 0, settings}, sink);
+    return spots;
+}
+
 TEST(Guides, TheGoldenGuidesFromTheMenuAndTheSpiralsFourOrientations) {
     Backdrop backdrop(kBackdropColour);
     // On the 300 x 200 client: the phi grid at 115, 185 and 76, 124; the spiral's first cut at
@@ -170,10 +184,12 @@ TEST(Guides, TheGoldenGuidesFromTheMenuAndTheSpiralsFourOrientations) {
         {{{185, 100}, {54, 59}}, {{115, 100}, {100, 150}, {30, 30}}},
         {{{45, 30}, {280, 30}, {20, 170}, {255, 170}}, {{150, 30}, {150, 170}, {100, 100}}},
         {{{33, 50}, {75, 50}, {100, 50}, {200, 50}, {225, 50}, {267, 50}}, {{150, 50}, {50, 50}}},
+        {SafeAreaEdges(), {{150, 100}, {5, 100}, {30, 100}}},  // with Ext 0x2000: the safe areas, no cross yet
     };
-    for (int i = 0; i < 4; ++i) {
+    ASSERT_EQ(guides[4].red.size(), 2u);
+    for (int i = 0; i < 5; ++i) {
         Overlay o;
-        ASSERT_TRUE(StartAside(o, Ini("Width=300\r\nHeight=200\r\nOuter=0\r\nExt=16384\r\n")));
+        ASSERT_TRUE(StartAside(o, Ini("Width=300\r\nHeight=200\r\nOuter=0\r\nExt=24576\r\n")));
         ASSERT_TRUE(o.Focus());
         HWND menu = o.OpenContextMenu();
         ASSERT_NE(menu, nullptr) << i;

@@ -190,3 +190,23 @@ TEST(WorkTools, ClipboardAndPngHoldTheAreaWithoutTheOverlay) {
     EXPECT_EQ(RedPixels(pixels.data(), pixels.size() / 3, 3), 0);
     ASSERT_TRUE(o.Close());
 }
+
+// A layout stored with a real Ctrl+Shift+2 comes back with a real Ctrl+2, the frame where it was
+// and the guide it had, after a move, a resize and another guide; the file keeps it.
+TEST(WorkTools, ALayoutStoredWithCtrlShiftComesBackWithCtrl) {
+    Overlay o;
+    ASSERT_TRUE(o.Start(Ini("Ext=4096\r\nWidth=240\r\nHeight=180\r\nInitRule=2147483648\r\n")));
+    ASSERT_TRUE(o.MoveTo(70, 60));
+    PostMessageA(o.frame, WM_COMMAND, 0x20, 0);  // the golden section
+    ASSERT_TRUE(o.Focus());
+    ASSERT_TRUE(Key(VK_SHIFT, true));
+    ASSERT_TRUE(CtrlKey('2', [&] { return o.SettingsText().find("[LAYOUT]\r\n2=70,60,240,180,32,0") != std::string::npos; }));
+    ASSERT_TRUE(Key(VK_SHIFT, false));
+    PostMessageA(o.frame, WM_COMMAND, 0x1, 0);  // the thirds
+    ASSERT_TRUE(o.MoveTo(300, 200));
+    ASSERT_TRUE(CtrlKey(VK_RIGHT, [&] { return o.SettlesAt({300, 200, 542, 380}, 200); }));
+    ASSERT_TRUE(CtrlKey('2', [&] { return o.SettlesAt({70, 60, 310, 240}, 200); }));
+    ASSERT_TRUE(o.Close());
+    EXPECT_EQ(IniValue(o.SettingsText(), "InitRule"), std::to_string(0x80000020u)) << "the guide came back";
+    EXPECT_NE(o.SettingsText().find("[LAYOUT]\r\n2=70,60,240,180,32,0\r\n"), std::string::npos);
+}

@@ -39,12 +39,15 @@ TEST(HubRules, KeyTable) {
 
 TEST(HubRules, WorkToolKeysOnlyWithTheirBitAndCtrl) {
     using A = KeyAction;
-    const struct { unsigned key; bool shift, ctrl; uint32_t ext; A want; } cases[] = {
-        {'S', false, true, 0x1000, A::capture},  {'C', false, true, 0x1000, A::copyToClipboard},
-        {'L', false, true, 0xFFFF, A::lock},     {'S', false, true, 0xEFFF, A::none},
-        {'C', false, true, 0, A::none},          {'L', false, false, 0x1000, A::none},
-        {'S', true, true, 0x1000, A::none},      {'N', false, true, 0x1000, A::none},
-        {'s', false, true, 0x1000, A::none},
+    const struct { unsigned key; bool shift, ctrl; uint32_t ext; KeyDecision want; } cases[] = {
+        {'S', false, true, 0x1000, {A::capture, 0, 0}},  {'C', false, true, 0x1000, {A::copyToClipboard, 0, 0}},
+        {'L', false, true, 0xFFFF, {A::lock, 0, 0}},     {'S', false, true, 0xEFFF, {A::none, 0, 0}},
+        {'C', false, true, 0, {A::none, 0, 0}},          {'L', false, false, 0x1000, {A::none, 0, 0}},
+        {'S', true, true, 0x1000, {A::none, 0, 0}},      {'N', false, true, 0x1000, {A::none, 0, 0}},
+        {'s', false, true, 0x1000, {A::none, 0, 0}},
+        {'1', false, true, 0x1000, {A::recallLayout, 1, 0}}, {'9', true, true, 0x1000, {A::storeLayout, 9, 0}},
+        {'2', true, false, 0x1000, {A::none, 0, 0}},     {'0', true, true, 0x1000, {A::none, 0, 0}},
+        {'5', false, true, 0x0FFF, {A::none, 0, 0}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DecideWorkToolKey(c.key, c.shift, c.ctrl, c.ext), c.want) << char(c.key) << " " << std::hex << c.ext;

@@ -9,6 +9,7 @@
 #include "overlay/guides/guide_table.h"
 #include "overlay/menus/popup_menus.h"
 #include "overlay/menus/tray.h"
+#include "overlay/screen/layouts.h"
 #include "overlay/windows/window_set.h"
 #include "overlay/windows/system_function.h"
 #include "shell_icon.h"
@@ -17,12 +18,14 @@ namespace {
 struct MenuItem {
     std::string text;  // "-" for a separator, "> text" for a submenu
     unsigned id;
+    unsigned state = 0;  // 0: enabled, unchecked, not default
     bool operator==(const MenuItem&) const = default;
 };
-void PrintTo(const MenuItem& m, std::ostream* os) { *os << '"' << m.text << "\" " << m.id; }
+void PrintTo(const MenuItem& m, std::ostream* os) { *os << '"' << m.text << "\" " << m.id << " " << m.state; }
 
-// Every item with its kind; states must all be 0 (enabled, unchecked, not default).
-std::vector<MenuItem> ReadMenu(HMENU menu, HMENU* submenu = nullptr) {
+// Every item with its kind and state; the first submenu's handle in submenu, the last one's in
+// last.
+std::vector<MenuItem> ReadMenu(HMENU menu, HMENU* submenu = nullptr, HMENU* last = nullptr) {
     std::vector<MenuItem> items;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         char text[64] = "";
@@ -32,14 +35,14 @@ std::vector<MenuItem> ReadMenu(HMENU menu, HMENU* submenu = nullptr) {
         info.dwTypeData = text;
         info.cch = sizeof text;
         GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
-        EXPECT_EQ(info.fState, 0u) << text;
         if (info.fType & MFT_SEPARATOR) {
-            items.push_back({"-", info.wID});
+            items.push_back({"-", info.wID, info.fState});
         } else if (info.hSubMenu) {
-            items.push_back({std::string("> ") + text, 0});
-            if (submenu) *submenu = info.hSubMenu;
+            items.push_back({std::string("> ") + text, 0, info.fState});
+            if (submenu && !*submenu) *submenu = info.hSubMenu;
+            if (last) *last = info.hSubMenu;
         } else {
-            items.push_back({text, info.wID});
+            items.push_back({text, info.wID, info.fState});
         }
     }
     return items;
@@ -56,7 +59,15 @@ TEST(Menus, ContextMenuFollowsExtAndTheBorder) {
     const std::vector<MenuItem> golden{{"黄金比グリッド", 0x400}, {"黄金螺旋", 0x800}, {"黄金三角形", 0x1000},
                                        {"ダイナミックシンメトリー", 0x2000}};
     const std::vector<MenuItem> tools{{"キャプチャー保存\tCtrl+S", 32772}, {"クリップボードにコピー\tCtrl+C", 32795},
-                                      {"サイズ指定...", 32794}, {"ロック(クリック透過)\tCtrl+L", 32793}, {"-", 0}};
+                                      {"サイズ指定...", 32794}, {"ロック(クリック透過)\tCtrl+L", 32793},
+                                      {"> レイアウト", 0}, {"-", 0}};
+    // The layouts: the empty slots greyed, a held one with its size and guide.
+    std::vector<MenuItem> layouts;
+    for (unsigned n = 1; n <= 9; ++n) layouts.push_back({std::to_string(n) + ": (空き)", 32800 + n, MFS_GRAYED});
+    layouts[1] = {"2: 1080 × 1350 黄金螺旋", 32802};
+    g_layouts = {};
+    g_layouts.slots[1] = {10, 20, 1080, 1350, 0x800, 3};
+    g_layouts.held[1] = true;
     for (uint32_t ext : {0u, 0x8000u, 0x4000u, 0xC000u, 0x1000u, 0x1FFFu, 0x2000u, 0x3FFFu, 0x7FFFu, 0xFFFFFFFFu}) {
         for (bool border : {true, false}) {
             std::vector<MenuItem> want = guides;
@@ -68,15 +79,19 @@ TEST(Menus, ContextMenuFollowsExtAndTheBorder) {
             want.insert(want.end(), tail.begin(), tail.end());
             if (ext & 0x1000) want.insert(want.end(), tools.begin(), tools.end());
             want.push_back({"終了", 32769});
-            HMENU menu = BuildContextMenu(ext, border), submenu = nullptr;
+            HMENU menu = BuildContextMenu(ext, border), submenu = nullptr, last = nullptr;
             ASSERT_NE(menu, nullptr);
-            EXPECT_EQ(ReadMenu(menu, &submenu), want) << std::hex << ext << " border " << border;
+            EXPECT_EQ(ReadMenu(menu, &submenu, &last), want) << std::hex << ext << " border " << border;
             ASSERT_NE(submenu, nullptr);
             EXPECT_EQ(ReadMenu(submenu), ratios);
+            if (ext & 0x1000) {
+                EXPECT_EQ(ReadMenu(last), layouts);
+            }
             EXPECT_TRUE(DestroyMenu(menu));
             EXPECT_FALSE(IsMenu(submenu));  // destroyed with its menu
         }
     }
+    g_layouts = {};
 }
 
 // N from thirds visits the guide items of the menu, in the menu's order, and comes back.

@@ -1,0 +1,70 @@
+#include "layouts.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "../../settings/layout_file.h"
+#include "../guides/guide_table.h"
+#include "../windows/window_set.h"
+
+Layouts g_layouts{};
+
+namespace {
+bool SlotNumber(int number) { return number >= 1 && number <= kLayoutSlotCount; }
+
+const char* GuideLabel(uint32_t mask) {
+    for (const GuideEntry& entry : kGuideTable)
+        if (entry.mask & mask) return entry.label;
+    return "";
+}
+
+// Centred on the primary monitor when no monitor shows any of it.
+RECT OnSomeMonitor(RECT r) {
+    if (MonitorFromRect(&r, MONITOR_DEFAULTTONULL)) return r;
+    MONITORINFO primary{};
+    primary.cbSize = sizeof primary;
+    if (!GetMonitorInfoA(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary)) return r;
+    const RECT& m = primary.rcMonitor;
+    const LONG w = r.right - r.left, h = r.bottom - r.top;
+    const LONG x = m.left + (m.right - m.left - w) / 2, y = m.top + (m.bottom - m.top - h) / 2;
+    return {x, y, x + w, y + h};
+}
+}  // namespace
+
+void LoadLayouts(uint32_t ext) {
+    g_layouts = {};
+    if (!(ext & kLayoutSlotsExt)) return;  // without the work tools the file is not read for them
+    const uint32_t offered = OfferedGuideMasks(ext);
+    for (int i = 0; i < kLayoutSlotCount; ++i)
+        g_layouts.held[i] = LoadLayoutSlot(i + 1, offered, g_layouts.slots[i]) != 0;
+}
+
+void StoreLayout(int number) {
+    if (!SlotNumber(number)) return;
+    RECT r{};
+    GetWindowRect(g_windows.frame, &r);
+    const LayoutSlot slot{r.left, r.top, r.right - r.left, r.bottom - r.top, g_guides.activeMask, g_guides.variant};
+    g_layouts.slots[number - 1] = slot;
+    g_layouts.held[number - 1] = true;
+    SaveLayoutSlot(number, slot);  // a file that cannot be written keeps the slot for this run
+}
+
+void RecallLayout(int number) {
+    if (!SlotNumber(number) || !g_layouts.held[number - 1]) return;
+    const LayoutSlot& s = g_layouts.slots[number - 1];
+    const RECT r = OnSomeMonitor({s.left, s.top, s.left + s.width, s.top + s.height});
+    SetWindowPos(g_windows.frame, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+    g_guides.activeMask = s.mask;
+    g_guides.variant = s.variant;
+    InvalidateRect(g_windows.frame, nullptr, TRUE);
+}
+
+void LayoutMenuLabel(int number, char* out, size_t cap) {
+    if (!cap) return;
+    out[0] = '\0';
+    if (!SlotNumber(number)) return;
+    const LayoutSlot& s = g_layouts.slots[number - 1];
+    if (!g_layouts.held[number - 1] || !FormatLayoutSlotLabel(number, s, GuideLabel(s.mask), out, cap))
+        std::snprintf(out, cap, "%d: (空き)", number);
+}

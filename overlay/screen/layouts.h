@@ -1,0 +1,28 @@
+// The work tools' layouts: nine slots, each a frame's rectangle with its guide and variant,
+// stored with Ctrl+Shift+1 to 9 and recalled with Ctrl+1 to 9. They live in the settings
+// file's section "LAYOUT" and, for this run, in memory: a file that cannot be written still
+// leaves the slot usable.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#include "../../settings/layout_slot.h"
+
+struct Layouts {
+    LayoutSlot slots[kLayoutSlotCount];
+    bool held[kLayoutSlotCount];
+};
+extern Layouts g_layouts;
+
+// Reads the nine slots from the settings file when Ext has the work tools; a slot with junk, or
+// with a guide that Ext does not offer, is empty. Run at start and whenever the settings are
+// read again.
+void LoadLayouts(uint32_t ext);
+// Keeps the frame's rectangle, the active guide and its variant in slot number (1 to 9).
+void StoreLayout(int number);
+// Gives the frame the slot's rectangle (the back pane follows; a hidden set stays hidden) and
+// makes its guide active. A rectangle on no monitor now comes back centred on the primary one.
+// An empty slot does nothing.
+void RecallLayout(int number);
+// The slot as the menu lists it: "1: 1080 × 1350 黄金螺旋", or "1: (空き)" when empty.
+void LayoutMenuLabel(int number, char* out, size_t cap);
