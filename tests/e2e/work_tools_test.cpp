@@ -210,6 +210,15 @@ TEST(WorkTools, ALayoutStoredWithCtrlShiftComesBackWithCtrl) {
     ASSERT_TRUE(o.MoveTo(300, 200));
     ASSERT_TRUE(CtrlKey(VK_RIGHT, [&] { return o.SettlesAt({300, 200, 550, 380}, 200); }));
     ASSERT_TRUE(CtrlKey('2', [&] { return o.SettlesAt({70, 60, 310, 240}, 200); }));
+    // During a box of the overlay the menu's recall is carried out like a ratio preset.
+    ASSERT_TRUE(o.MoveTo(400, 300));
+    PostMessageA(o.frame, WM_COMMAND, 32790, 0);
+    HWND box = o.WaitForWindow("ペモカ");
+    ASSERT_NE(box, nullptr);
+    PostMessageA(o.frame, WM_COMMAND, 32802, 0);
+    EXPECT_TRUE(o.SettlesAt({70, 60, 310, 240}));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
     ASSERT_TRUE(o.Close());
     EXPECT_EQ(IniValue(o.SettingsText(), "InitRule"), std::to_string(0x80000020u)) << "the guide came back";
     EXPECT_NE(o.SettingsText().find("[LAYOUT]\r\n2=70,60,240,180,32,0\r\n"), std::string::npos);
