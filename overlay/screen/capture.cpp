@@ -51,7 +51,7 @@ bool AskForBitmapPath(char (&path)[MAX_PATH], unsigned& filterIndex) {
     dialog.hwndOwner = g_windows.frame;
     const bool tools = WorkTools();
     dialog.lpstrFilter = tools ? "PNG (*.png)\0*.png\0BMP (*.bmp)\0*.bmp\0" : "*.bmp\0";
-    dialog.nFilterIndex = 1;
+    dialog.nFilterIndex = tools ? 1 : 0;
     dialog.lpstrFile = path;
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrInitialDir = haveFolder ? folder : nullptr;
