@@ -6,9 +6,9 @@ int StartupRowCount(int32_t ext) {
     return 1 + ((static_cast<uint32_t>(ext) & kPhotoGuidesExt) ? kGuideCount : kPhotoGuidesFirst);
 }
 
-const char* StartupRowLabel(int row) {
-    if (row == 0) return "前回の構図";
-    return row > 0 && row <= kGuideCount ? kGuideNames[row - 1].label : "";
+const char* StartupRowLabel(int row, Language language) {
+    if (row == 0) return TextOf(language, kTextLastGuide);
+    return row > 0 && row <= kGuideCount ? TextOf(language, kGuideNames[row - 1].label) : "";
 }
 
 int StartupRowOf(int32_t initRule, int32_t ext) {

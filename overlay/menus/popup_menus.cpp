@@ -1,7 +1,6 @@
 #include "popup_menus.h"
 
-#include <cstring>
-
+#include "../../settings/shown_text.h"
 #include "../guides/guide_table.h"
 #include "../screen/aspect_ratio.h"
 #include "../windows/frame_drag.h"
@@ -12,30 +11,35 @@ namespace {
 enum class Kind { plain, separator, submenu };
 struct Item {
     Kind kind;
-    const char* label;
+    TextId text;
     unsigned id;
 };
-constexpr Item kSeparator{Kind::separator, nullptr, 0};
+constexpr Item kSeparator{Kind::separator, kTextCount, 0};
 
 // Inserts the item at the next free position. Every state is 0: enabled, unchecked, not default.
-void Append(HMENU menu, const Item& item, HMENU submenu = nullptr) {
-    MENUITEMINFOA info{};
+void Append(HMENU menu, Kind kind, const char* label, unsigned id, HMENU submenu = nullptr) {
+    const WideText text(label);
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_STATE | MIIM_TYPE | (item.kind == Kind::submenu ? MIIM_SUBMENU : MIIM_ID);
-    info.fType = item.kind == Kind::separator ? MFT_SEPARATOR : MFT_STRING;
-    info.wID = item.id;
+    info.fMask = MIIM_STATE | MIIM_TYPE | (kind == Kind::submenu ? MIIM_SUBMENU : MIIM_ID);
+    info.fType = kind == Kind::separator ? MFT_SEPARATOR : MFT_STRING;
+    info.wID = id;
     info.hSubMenu = submenu;
-    if (item.label) {
-        info.dwTypeData = const_cast<char*>(item.label);
-        info.cch = static_cast<UINT>(std::strlen(item.label));
+    if (label) {
+        info.dwTypeData = const_cast<wchar_t*>(text.text);
+        info.cch = static_cast<UINT>(lstrlenW(text));
     }
-    InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
+    InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
+}
+
+void Append(HMENU menu, Language language, const Item& item, HMENU submenu = nullptr) {
+    Append(menu, item.kind, item.kind == Kind::separator ? nullptr : TextOf(language, item.text), item.id, submenu);
 }
 
 constexpr Item kTrayItems[] = {
-    {Kind::plain, "表示", IDM_SHOW},   {Kind::plain, "設定", IDM_SETTINGS}, kSeparator,
-    {Kind::plain, "バージョン", IDM_VERSION}, {Kind::plain, "終了", IDM_EXIT}, kSeparator,
-    {Kind::plain, "キャンセル", IDM_TRAY_CANCEL},
+    {Kind::plain, kTextShow, IDM_SHOW},       {Kind::plain, kTextSettings, IDM_SETTINGS}, kSeparator,
+    {Kind::plain, kTextVersion, IDM_VERSION}, {Kind::plain, kTextExit, IDM_EXIT},         kSeparator,
+    {Kind::plain, kTextCancel, IDM_TRAY_CANCEL},
 };
 
 // Tracks the menu at the pointer on behalf of the guide frame, which receives the chosen
@@ -58,23 +62,25 @@ HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder) {
         if (ratios) DestroyMenu(ratios);
         return nullptr;
     }
+    const Language language = UserLanguage(ext);
     for (const GuideEntry& guide : kGuideTable)
-        if (GuideOffered(guide, ext)) Append(menu, {Kind::plain, guide.label, guide.mask});
-    Append(menu, kSeparator);
-    Append(menu, {Kind::plain, "フィット", IDM_FIT});
-    for (const RatioPreset& ratio : kRatioPresets) Append(ratios, {Kind::plain, ratio.label, ratio.command});
-    Append(menu, {Kind::submenu, "アスペクト比", 0}, ratios);
-    Append(menu, kSeparator);
-    Append(menu, {Kind::plain, frameHasBorder ? "外枠無し" : "外枠有り", IDM_BORDER});
-    Append(menu, kSeparator);
-    Append(menu, {Kind::plain, "終了", IDM_EXIT});
+        if (GuideOffered(guide, ext)) Append(menu, language, {Kind::plain, guide.label, guide.mask});
+    Append(menu, language, kSeparator);
+    Append(menu, language, {Kind::plain, kTextFit, IDM_FIT});
+    for (const RatioPreset& ratio : kRatioPresets)
+        Append(ratios, Kind::plain, ratio.label ? ratio.label : TextOf(language, kTextCustomRatio), ratio.command);
+    Append(menu, language, {Kind::submenu, kTextAspectRatio, 0}, ratios);
+    Append(menu, language, kSeparator);
+    Append(menu, language, {Kind::plain, frameHasBorder ? kTextBorderOff : kTextBorderOn, IDM_BORDER});
+    Append(menu, language, kSeparator);
+    Append(menu, language, {Kind::plain, kTextExit, IDM_EXIT});
     return menu;
 }
 
 HMENU BuildTrayMenu() {
     HMENU menu = CreatePopupMenu();
     if (menu)
-        for (const Item& item : kTrayItems) Append(menu, item);
+        for (const Item& item : kTrayItems) Append(menu, ShownLanguage(), item);
     return menu;
 }
 

@@ -6,10 +6,10 @@
 #include <cstdint>
 
 // The context menu: the guides that Ext offers, "フィット", the ratio submenu "アスペクト比",
-// the border switch (its text follows the frame's border) and "終了". Null when a menu cannot
-// be created.
+// the border switch (its text follows the frame's border) and "終了", in the language of Ext
+// and the user's interface. Null when a menu cannot be created.
 HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder);
-// "表示 / 設定 / — / バージョン / 終了 / — / キャンセル", or null.
+// "表示 / 設定 / — / バージョン / 終了 / — / キャンセル" in the settings' language, or null.
 HMENU BuildTrayMenu();
 
 void ShowContextMenu();

@@ -21,11 +21,12 @@ void RegisterGlobalHotKey();
 // Withdraws the hot key if this program holds one.
 void ReleaseGlobalHotKey();
 
-// Shows the icon (tip "ペモカ") and hides the window set, even when the icon cannot be added.
+// Shows the icon (tip "ペモカ", the program's name) and hides the window set, even when the icon cannot be added.
 void HideToTray();
 // Deletes the icon if one is shown.
 void RemoveTrayIcon();
-// Passes the icon record to the shell with NIM_ADD or NIM_DELETE.
+// Passes the icon record to the shell with NIM_ADD or NIM_DELETE; the tip is a text of code
+// page 932.
 void SetTrayIcon(const char* tip, HICON icon, DWORD action);
 
 // The message that the shell broadcasts when the taskbar has been created anew, and adding the
