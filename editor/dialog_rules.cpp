@@ -20,10 +20,10 @@ int StartupRowCount(int32_t ext) {
     return rows;
 }
 
-const char* StartupRowLabel(int row, int32_t ext) {
-    if (row == 0) return "前回の構図";
+const char* StartupRowLabel(int row, int32_t ext, Language language) {
+    if (row == 0) return TextOf(language, kTextLastGuide);
     const int guide = GuideOfRow(row, ext);
-    return guide >= 0 ? kGuideNames[guide].label : "";
+    return guide >= 0 ? TextOf(language, kGuideNames[guide].label) : "";
 }
 
 int StartupRowOf(int32_t initRule, int32_t ext) {

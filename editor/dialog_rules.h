@@ -4,11 +4,12 @@
 #include <cstdint>
 
 #include "../settings/settings_record.h"
+#include "../settings/texts.h"
 
 // Row 0, "前回の構図", stores the remember flag alone; rows 1 to 10 are the guides in table order,
 // and the rows after them the later guides that the file's Ext offers, in table order.
 int StartupRowCount(int32_t ext);
-const char* StartupRowLabel(int row, int32_t ext);
+const char* StartupRowLabel(int row, int32_t ext, Language language);
 
 // The row that shows an InitRule: 0 when the remember flag is set, otherwise the listed guide row
 // whose mask equals it; -1 when no row does (0, a hand-made combination such as 3, or a guide

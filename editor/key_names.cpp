@@ -4,14 +4,23 @@
 #include <cstring>
 
 namespace {
+// A name that is the same in every language, or a text that each language names.
+struct KeyName {
+    const char* fixed;
+    TextId text;
+};
+constexpr KeyName N(const char* fixed) { return {fixed, kTextCount}; }
+constexpr KeyName T(TextId text) { return {nullptr, text}; }
+constexpr KeyName kUndefined = T(kTextUndefinedKey), kUnused = N("---");
+
 // Codes 0x02 to 0x2F.
-constexpr const char* kLowKeyNames[] = {
-    "マウス右ボタン", "Cancel", "マウス中央ボタン", "マウス X1 ボタン", "マウス X2 ボタン", "未定義",
-    "BS", "Tab", "未定義", "未定義", "Clear", "Enter", "未定義", "未定義",
-    "Shift", "Ctrl", "Alt", "Pause", "Caps Lock", "---", "未定義", "---",
-    "---", "---", "未定義", "Esc", "IME 変換", "IME 無変換", "未定義", "IME モード変更",
-    "Space", "Page Up", "Page Down", "End", "Home", "Left", "Up", "Right",
-    "Down", "Select", "Print", "Execute", "Print Screen", "Insert", "Delete", "Help",
+constexpr KeyName kLowKeyNames[] = {
+    T(kTextRightButton), N("Cancel"), T(kTextMiddleButton), T(kTextX1Button), T(kTextX2Button), kUndefined,
+    N("BS"), N("Tab"), kUndefined, kUndefined, N("Clear"), N("Enter"), kUndefined, kUndefined,
+    N("Shift"), N("Ctrl"), N("Alt"), N("Pause"), N("Caps Lock"), kUnused, kUndefined, kUnused,
+    kUnused, kUnused, kUndefined, N("Esc"), T(kTextImeConvert), T(kTextImeNonconvert), kUndefined, T(kTextImeModeChange),
+    N("Space"), N("Page Up"), N("Page Down"), N("End"), N("Home"), N("Left"), N("Up"), N("Right"),
+    N("Down"), N("Select"), N("Print"), N("Execute"), N("Print Screen"), N("Insert"), N("Delete"), N("Help"),
 };
 static_assert(sizeof kLowKeyNames / sizeof kLowKeyNames[0] == 0x2F - 0x02 + 1);
 
@@ -19,7 +28,7 @@ static_assert(sizeof kLowKeyNames / sizeof kLowKeyNames[0] == 0x2F - 0x02 + 1);
 constexpr const char* kKeypadOperatorNames[] = {"Num(*)", "Num(+)", "Num(Enter)", "Num(-)", "Num(.)", "Num(/)"};
 }  // namespace
 
-int FormatKeyName(unsigned code, char* name) {
+int FormatKeyName(unsigned code, char* name, Language language) {
     if ((code >= 0x30 && code <= 0x39) || (code >= 0x41 && code <= 0x5A)) {
         name[0] = static_cast<char>(code);
         name[1] = '\0';
@@ -34,8 +43,12 @@ int FormatKeyName(unsigned code, char* name) {
         return 1;
     }
     const char* fixed = nullptr;
-    if (code >= 0x6A && code <= 0x6F) fixed = kKeypadOperatorNames[code - 0x6A];
-    else if (code >= 0x02 && code <= 0x2F) fixed = kLowKeyNames[code - 0x02];
+    if (code >= 0x6A && code <= 0x6F) {
+        fixed = kKeypadOperatorNames[code - 0x6A];
+    } else if (code >= 0x02 && code <= 0x2F) {
+        const KeyName& low = kLowKeyNames[code - 0x02];
+        fixed = low.fixed ? low.fixed : TextOf(language, low.text);
+    }
     if (!fixed) return 0;
     std::memcpy(name, fixed, std::strlen(fixed) + 1);
     return 1;

@@ -9,6 +9,7 @@
 #include "../settings/settings_file.h"
 #include "../overlay/windows/system_function.h"
 #include "../settings/shared_names.h"
+#include "../settings/shown_text.h"
 #include "dialog_rules.h"
 #include "key_names.h"
 #include "pemoka_version.h"
@@ -21,7 +22,6 @@ constexpr int kSizeMin = 40, kSizeMax = 5000;
 constexpr int kLineWidthMin = 1, kLineWidthMax = 10;
 constexpr int kTestHotKey = 4096;
 constexpr UINT kNotifyTimeoutMs = 3000;  // for each guide frame
-constexpr char kMessageCaption[] = "ペモカ";
 
 // The up-down control steps the integer in its buddy edit, within the range.
 void AttachUpDown(HWND dialog, int upDown, int buddy, int low, int high) {
@@ -49,22 +49,24 @@ void SetWorkingColour(HWND dialog, COLORREF colour) {
 void ShowKey(HWND edit, unsigned key, const char* shown) {
     char text[kKeyNameMax];
     std::snprintf(text, sizeof text, "%s", shown);
-    FormatKeyName(key, text);
-    SetWindowTextA(edit, text);
+    FormatKeyName(key, text, ShownLanguage());
+    SetWindowTextW(edit, WideText(text));
 }
 
 void FillStartupList(HWND dialog) {
     const HWND list = GetDlgItem(dialog, IDC_STARTUP_GUIDE);
     g_editor.startupRow = StartupRowOf(g_settings.InitRule, g_settings.Ext);
-    SetWindowTextA(list, StartupRowLabel(g_editor.startupRow, g_settings.Ext));
-    for (int row = 0; row < StartupRowCount(g_settings.Ext); ++row)
-        SendMessageA(list, CB_INSERTSTRING, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(StartupRowLabel(row, g_settings.Ext)));
+    const Language language = ShownLanguage();
+    SetWindowTextW(list, WideText(StartupRowLabel(g_editor.startupRow, g_settings.Ext, language)));
+    for (int row = 0; row < StartupRowCount(g_settings.Ext); ++row) {
+        const WideText label(StartupRowLabel(row, g_settings.Ext, language));
+        SendMessageW(list, CB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(label.text));
+    }
 }
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
-void Warn(HWND dialog, const char* text) { MessageBoxA(dialog, text, kMessageCaption, MB_OK | MB_ICONWARNING); }
+void Warn(HWND dialog, const char* text) { ShowMessageBox(dialog, WideText(text), MB_OK | MB_ICONWARNING); }
 
 // Whether this process could register the hot key, which the overlay will then register.
 bool HotKeyFree(HWND dialog, int modifiers, unsigned key) {
@@ -73,12 +75,16 @@ bool HotKeyFree(HWND dialog, int modifiers, unsigned key) {
     return true;
 }
 
+// The path is in the system's code page and the text in 932: each is converted from its own.
 void WarnUnwritten(HWND dialog) {
     char path[MAX_PATH];
     if (!SettingsFilePath(path)) std::snprintf(path, sizeof path, "pemoka.ini");
-    char text[MAX_PATH + 64];
-    std::snprintf(text, sizeof text, "設定を書き込めませんでした。\n%s", path);
-    Warn(dialog, text);
+    WideText text(ShownText(kTextSettingsUnwritten));
+    const int used = lstrlenW(text) + 1;
+    const int room = static_cast<int>(sizeof text.text / sizeof text.text[0]) - used;
+    text.text[used - 1] = L'\n';
+    if (!MultiByteToWideChar(CP_ACP, 0, path, -1, text.text + used, room)) text.text[used] = L'\0';
+    ShowMessageBox(dialog, text, MB_OK | MB_ICONWARNING);
 }
 
 BOOL CALLBACK NotifyIfFrame(HWND hwnd, LPARAM) {
@@ -91,16 +97,16 @@ BOOL CALLBACK NotifyIfFrame(HWND hwnd, LPARAM) {
 }
 }  // namespace
 
-void SettingsDialogCaption(char* out, size_t cap) {
-    std::snprintf(out, cap, "%s Ver=%s", "ペモカの設定", PEMOKA_VERSION_SHOWN);
+void SettingsDialogCaption(Language language, char* out, size_t cap) {
+    std::snprintf(out, cap, "%s Ver=%s", TextOf(language, kTextSettingsCaption), PEMOKA_VERSION_SHOWN);
 }
 
 int InitSettingsDialog(HWND dialog) {
-    char caption[64];
-    SettingsDialogCaption(caption, sizeof caption);
-    SetWindowTextA(dialog, caption);
-    CentreOnDesktop(dialog);
     LoadSettings();
+    char caption[64];
+    SettingsDialogCaption(ShownLanguage(), caption, sizeof caption);
+    SetWindowTextW(dialog, WideText(caption));
+    CentreOnDesktop(dialog);
 
     SetDlgItemInt(dialog, IDC_WIDTH, static_cast<UINT>(g_settings.Width), TRUE);
     AttachUpDown(dialog, IDC_WIDTH_SPIN, IDC_WIDTH, kSizeMin, kSizeMax);
@@ -112,8 +118,8 @@ int InitSettingsDialog(HWND dialog) {
     AttachUpDown(dialog, IDC_LINE_WIDTH_SPIN, IDC_LINE_WIDTH, kLineWidthMin, kLineWidthMax);
     SetDlgItemInt(dialog, IDC_LINE_WIDTH, static_cast<UINT>(g_settings.LineWidth), TRUE);
     char label[32];
-    std::snprintf(label, sizeof label, "線の幅(%d ～ %d)", kLineWidthMin, kLineWidthMax);
-    SetDlgItemTextA(dialog, IDC_LINE_WIDTH_LABEL, label);
+    std::snprintf(label, sizeof label, ShownText(kTextLineWidthRange), kLineWidthMin, kLineWidthMax);
+    SetDlgItemTextW(dialog, IDC_LINE_WIDTH_LABEL, WideText(label));
 
     CheckDlgButton(dialog, g_settings.Outer == 1 ? IDC_OUTER_ON : IDC_OUTER_OFF, BST_CHECKED);
     CheckDlgButton(dialog, IDC_TRAY, g_settings.Tray == 1 ? BST_CHECKED : BST_UNCHECKED);
@@ -128,7 +134,7 @@ int InitSettingsDialog(HWND dialog) {
     const HWND keyEdit = GetDlgItem(dialog, IDC_KEY);
     ShowKey(keyEdit, key, "");
     g_editor.previousKeyEditProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(keyEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(KeyEditProc)));
+        SetWindowLongPtrW(keyEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(KeyEditProc)));
     // An input method that is on would hand every key over as VK_PROCESSKEY: the key edit has
     // no input context, so keys reach it as themselves.
     if (auto* associate = SystemFunction<decltype(ImmAssociateContext)>("imm32.dll", "ImmAssociateContext"))
@@ -158,7 +164,7 @@ int ApplySettingsDialog(HWND dialog) {
     s.InitRule = InitRuleOfRow(g_editor.startupRow, g_settings.Ext, g_settings.InitRule);
 
     if (HotKeyNeedsTest(s.Tray, s.Hotkey, g_settings) && !HotKeyFree(dialog, modifiers, g_editor.key)) {
-        Warn(dialog, "ホットキーが登録出来ませんでした。\n他のホットキーを設定してください。");
+        Warn(dialog, ShownText(kTextHotKeyTaken));
         return 0;
     }
     const Settings asRead = g_settings;
@@ -174,7 +180,7 @@ int ApplySettingsDialog(HWND dialog) {
 
 void EndSettingsDialog(HWND dialog) {
     if (g_editor.previousKeyEditProc) {
-        SetWindowLongPtrA(GetDlgItem(dialog, IDC_KEY), GWLP_WNDPROC,
+        SetWindowLongPtrW(GetDlgItem(dialog, IDC_KEY), GWLP_WNDPROC,
                           reinterpret_cast<LONG_PTR>(g_editor.previousKeyEditProc));
         g_editor.previousKeyEditProc = nullptr;
     }
@@ -211,7 +217,7 @@ LRESULT CALLBACK KeyEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CLEAR:
         case WM_UNDO:
         case EM_UNDO: return 0;
-        default: return CallWindowProcA(g_editor.previousKeyEditProc, edit, msg, wp, lp);
+        default: return CallWindowProcW(g_editor.previousKeyEditProc, edit, msg, wp, lp);
     }
 }
 

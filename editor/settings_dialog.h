@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "../settings/texts.h"
+
 struct EditorState {
     HINSTANCE instance;
     COLORREF colour;              // the working colour, LineColor on OK
@@ -27,5 +29,6 @@ COLORREF ChooseLineColour(HWND dialog);
 // Sends the settings-changed message to the guide frame of every running overlay.
 void NotifyOverlayWindows();
 
-// The dialog's caption, "ペモカの設定 Ver=" and the version; a second editor looks for it.
-void SettingsDialogCaption(char* out, size_t cap);
+// The dialog's caption in the language, "ペモカの設定 Ver=" and the version; a second editor
+// looks for it.
+void SettingsDialogCaption(Language language, char* out, size_t cap);

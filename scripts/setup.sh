@@ -55,14 +55,21 @@ if ! have_pkg wine32:i386 && ! { have_pkg wine64 && runs_no_32bit; }; then
   need=()
 fi
 
-# Wine shows Japanese only under a Japanese locale.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+# Wine shows Japanese only under a Japanese locale; the tests also run the programs as on an
+# English system.
+missing_locales=()
+for wanted in ja_JP en_US; do
+  locale -a 2>/dev/null | grep -qi "^$wanted\.utf-\?8$" || missing_locales+=("$wanted")
+done
+if [ ${#missing_locales[@]} -gt 0 ]; then
   if [ "$(id -u)" = 0 ]; then
-    sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+    for wanted in "${missing_locales[@]}"; do
+      sed -i "s/^# *\($wanted.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+      grep -q "^$wanted.UTF-8 UTF-8" /etc/locale.gen || echo "$wanted.UTF-8 UTF-8" >> /etc/locale.gen
+    done
     locale-gen >/dev/null
   else
-    echo "setup: locale ja_JP.UTF-8 is missing" >&2
+    echo "setup: locales missing: ${missing_locales[*]/%/.UTF-8}" >&2
     exit 1
   fi
 fi

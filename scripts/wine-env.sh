@@ -37,7 +37,7 @@ wine_way() {
 }
 
 # Exports the environment for programs of the architecture $1 (default PEMOKA_WINE_ARCH) and
-# sets PEMOKA_WINE, the loader to start them with, and PEMOKA_TREE, the build tree holding them.
+# PEMOKA_WINE, the loader to start them with, and sets PEMOKA_TREE, the build tree holding them.
 use_wine_env() {
   local arch=${1:-$PEMOKA_WINE_ARCH}
   case $arch in
@@ -49,5 +49,7 @@ use_wine_env() {
   esac
   export WINEARCH=$arch WINEPREFIX
   export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-  export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+  # The programs' own language; PEMOKA_LOCALE=en_US.UTF-8 runs them as on an English system.
+  export LANG=${PEMOKA_LOCALE:-ja_JP.UTF-8} LC_ALL=${PEMOKA_LOCALE:-ja_JP.UTF-8}
+  export PEMOKA_WINE  # the end-to-end tests start the loader with a locale of their choice
 }

@@ -1,8 +1,10 @@
 // What the overlay and the editor know of each other: the guide frame's window class, the
 // settings-changed message that the editor sends to every window of it, and the guides that InitRule names, with the
-// labels that the overlay's menu and the editor's start-up list show.
+// texts that the overlay's menu and the editor's start-up list show for them.
 #pragma once
 #include <cstdint>
+
+#include "texts.h"
 
 constexpr char kFrameClass[] = "__pemoka_246__";
 // The guide frame reads the settings file again (WM_APP + 1).
@@ -10,7 +12,7 @@ constexpr unsigned kSettingsChangedMessage = 0x8001;
 
 struct GuideName {
     uint32_t mask;  // one bit; also the menu command and the value kept in InitRule
-    const char* label;
+    TextId label;
 };
 
 constexpr int kGuideCount = 15;
@@ -27,19 +29,19 @@ constexpr uint32_t ListedGuideGate(int row) {
 }
 // In the order of the overlay's guide table.
 inline constexpr GuideName kGuideNames[kGuideCount] = {
-    {0x1, "三分割構図"},
-    {0x4, "二分割構図"},
-    {0x8, "二分割構図(縦)"},
-    {0x10, "二分割構図(横)"},
-    {0x80, "等分割数ダイアログ"},
-    {0x100, "等分割幅ダイアログ"},
-    {0x2, "対角線"},
-    {0x20, "黄金分割"},
-    {0x200, "ラバットメント"},
-    {0x40, "レイルマン比率"},
-    {0x400, "黄金比グリッド"},
-    {0x800, "黄金螺旋"},
-    {0x1000, "黄金三角形"},
-    {0x2000, "ダイナミックシンメトリー"},
-    {0x4000, "セーフエリア"},
+    {0x1, kTextThirds},
+    {0x4, kTextHalves},
+    {0x8, kTextVerticalHalf},
+    {0x10, kTextHorizontalHalf},
+    {0x80, kTextCountDivisions},
+    {0x100, kTextWidthDivisions},
+    {0x2, kTextDiagonals},
+    {0x20, kTextGoldenSection},
+    {0x200, kTextRabatment},
+    {0x40, kTextRailman},
+    {0x400, kTextPhiGrid},
+    {0x800, kTextGoldenSpiral},
+    {0x1000, kTextGoldenTriangles},
+    {0x2000, kTextDynamicSymmetry},
+    {0x4000, kTextSafeAreas},
 };

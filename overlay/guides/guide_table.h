@@ -52,7 +52,7 @@ using GuideRoutine = void (*)(const GuideView&, const SegmentSink&);
 struct GuideEntry {
     uint32_t mask;  // one bit; also the menu command and the value kept in InitRule
     GuideRoutine draw;
-    const char* label;
+    TextId label;
     uint32_t gate;  // Ext bits that must be present for the guide to be offered; 0: always
 };
 

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "../../settings/settings_file.h"
+#include "../../settings/shown_text.h"
 #include "../guides/division_dialogs.h"
 #include "../guides/guide_table.h"
 #include "../resources/resource.h"
@@ -29,15 +30,15 @@ namespace {
 // that chose them, and the grip, have left the screen.
 constexpr DWORD kScreenPause = 500;
 
-// Runs a dialog of the overlay's resources modally over the guide frame; IDCANCEL when the
-// user cancelled, -1 when it could not be opened.
+// Runs a dialog of the overlay's resources modally over the guide frame, in the settings'
+// language; IDCANCEL when the user cancelled, -1 when it could not be opened.
 INT_PTR RunModalDialog(int templateId, DLGPROC proc) {
     // The up-down controls of the dialogs need their class registered.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
     if (auto* init = SystemFunction<decltype(InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx"))
         init(&controls);
     ModalLoop dialog;
-    return DialogBoxParamA(g_windows.instance, MAKEINTRESOURCEA(templateId), g_windows.frame, proc, 0);
+    return RunDialogIn(ShownLanguage(), g_windows.instance, templateId, g_windows.frame, proc);
 }
 
 // The four small commands: the frame's one-pixel border on or off (the Outer setting stays),
@@ -62,9 +63,9 @@ void LaunchSettingsEditor() {
 
 void ShowVersionBox() {
     char text[64];
-    wsprintfA(text, "%s\n%s\n%s", "mirvo", "ペモカ", PEMOKA_VERSION_SHOWN);
+    wsprintfA(text, "%s\n%s\n%s", "mirvo", ShownText(kTextProductName), PEMOKA_VERSION_SHOWN);
     ModalLoop box;
-    MessageBoxA(g_windows.frame, text, "ペモカ", MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+    ShowMessageBox(g_windows.frame, WideText(text), MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
 // The work tools' commands, with their Ext bit only: none of them changes the guide. Without

@@ -1,7 +1,6 @@
 #include "popup_menus.h"
 
-#include <cstring>
-
+#include "../../settings/shown_text.h"
 #include "../guides/guide_table.h"
 #include "../screen/aspect_ratio.h"
 #include "../screen/layouts.h"
@@ -14,49 +13,54 @@ namespace {
 enum class Kind { plain, separator, submenu };
 struct Item {
     Kind kind;
-    const char* label;
+    TextId text;
     unsigned id;
 };
-constexpr Item kSeparator{Kind::separator, nullptr, 0};
+constexpr Item kSeparator{Kind::separator, kTextCount, 0};
 
 // Inserts the item at the next free position, enabled, unchecked and not default unless state
 // says otherwise.
-void Append(HMENU menu, const Item& item, HMENU submenu = nullptr, UINT state = 0) {
-    MENUITEMINFOA info{};
+void Append(HMENU menu, Kind kind, const char* label, unsigned id, HMENU submenu = nullptr, UINT state = 0) {
+    const WideText text(label);
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_STATE | MIIM_TYPE | (item.kind == Kind::submenu ? MIIM_SUBMENU : MIIM_ID);
-    info.fType = item.kind == Kind::separator ? MFT_SEPARATOR : MFT_STRING;
+    info.fMask = MIIM_STATE | MIIM_TYPE | (kind == Kind::submenu ? MIIM_SUBMENU : MIIM_ID);
+    info.fType = kind == Kind::separator ? MFT_SEPARATOR : MFT_STRING;
     info.fState = state;
-    info.wID = item.id;
+    info.wID = id;
     info.hSubMenu = submenu;
-    if (item.label) {
-        info.dwTypeData = const_cast<char*>(item.label);
-        info.cch = static_cast<UINT>(std::strlen(item.label));
+    if (label) {
+        info.dwTypeData = const_cast<wchar_t*>(text.text);
+        info.cch = static_cast<UINT>(lstrlenW(text));
     }
-    InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
+    InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
+}
+
+void Append(HMENU menu, Language language, const Item& item, HMENU submenu = nullptr) {
+    Append(menu, item.kind, item.kind == Kind::separator ? nullptr : TextOf(language, item.text), item.id, submenu);
 }
 
 constexpr Item kTrayItems[] = {
-    {Kind::plain, "表示", IDM_SHOW},   {Kind::plain, "設定", IDM_SETTINGS}, kSeparator,
-    {Kind::plain, "バージョン", IDM_VERSION}, {Kind::plain, "終了", IDM_EXIT}, kSeparator,
-    {Kind::plain, "キャンセル", IDM_TRAY_CANCEL},
+    {Kind::plain, kTextShow, IDM_SHOW},       {Kind::plain, kTextSettings, IDM_SETTINGS}, kSeparator,
+    {Kind::plain, kTextVersion, IDM_VERSION}, {Kind::plain, kTextExit, IDM_EXIT},         kSeparator,
+    {Kind::plain, kTextCancel, IDM_TRAY_CANCEL},
 };
 
 // The work tools' group, with Ext 0x1000.
 constexpr Item kWorkToolItems[] = {
-    {Kind::plain, "キャプチャー保存\tCtrl+S", IDM_CAPTURE},
-    {Kind::plain, "クリップボードにコピー\tCtrl+C", IDM_COPY},
-    {Kind::plain, "サイズ指定...", IDM_SIZE},
-    {Kind::plain, "ロック(クリック透過)\tCtrl+L", IDM_LOCK},
+    {Kind::plain, kTextSaveCaptureItem, IDM_CAPTURE},
+    {Kind::plain, kTextCopyToClipboard, IDM_COPY},
+    {Kind::plain, kTextFrameSize, IDM_SIZE},
+    {Kind::plain, kTextLock, IDM_LOCK},
 };
 
 // The nine layout slots, each recalling its own; the empty ones greyed.
-HMENU BuildLayoutMenu() {
+HMENU BuildLayoutMenu(Language language) {
     HMENU menu = CreatePopupMenu();
     for (int number = 1; menu && number <= kLayoutSlotCount; ++number) {
         char label[96];
-        LayoutMenuLabel(number, label, sizeof label);
-        Append(menu, {Kind::plain, label, static_cast<unsigned>(IDM_FIRST_RECALL + number - 1)}, nullptr,
+        LayoutMenuLabel(language, number, label, sizeof label);
+        Append(menu, Kind::plain, label, static_cast<unsigned>(IDM_FIRST_RECALL + number - 1), nullptr,
                g_layouts.held[number - 1] ? 0 : MFS_GRAYED);
     }
     return menu;
@@ -82,32 +86,35 @@ HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder) {
         if (ratios) DestroyMenu(ratios);
         return nullptr;
     }
+    const Language language = UserLanguage(ext);
     for (const GuideEntry& guide : kGuideTable)
-        if (GuideOffered(guide, ext)) Append(menu, {Kind::plain, guide.label, guide.mask});
-    Append(menu, kSeparator);
-    Append(menu, {Kind::plain, "フィット", IDM_FIT});
-    for (const RatioPreset& ratio : kRatioPresets) Append(ratios, {Kind::plain, ratio.label, ratio.command});
-    Append(menu, {Kind::submenu, "アスペクト比", 0}, ratios);
-    Append(menu, kSeparator);
-    Append(menu, {Kind::plain, frameHasBorder ? "外枠無し" : "外枠有り", IDM_BORDER});
-    Append(menu, kSeparator);
+        if (GuideOffered(guide, ext)) Append(menu, language, {Kind::plain, guide.label, guide.mask});
+    Append(menu, language, kSeparator);
+    Append(menu, language, {Kind::plain, kTextFit, IDM_FIT});
+    for (const RatioPreset& ratio : kRatioPresets)
+        Append(ratios, Kind::plain, ratio.label ? ratio.label : TextOf(language, kTextCustomRatio), ratio.command);
+    Append(menu, language, {Kind::submenu, kTextAspectRatio, 0}, ratios);
+    Append(menu, language, kSeparator);
+    Append(menu, language, {Kind::plain, frameHasBorder ? kTextBorderOff : kTextBorderOn, IDM_BORDER});
+    Append(menu, language, kSeparator);
     if (ext & kWorkToolsExt) {
-        for (const Item& item : kWorkToolItems) Append(menu, item);
-        if (HMENU layouts = BuildLayoutMenu()) Append(menu, {Kind::submenu, "レイアウト", 0}, layouts);
-        Append(menu, kSeparator);
+        for (const Item& item : kWorkToolItems) Append(menu, language, item);
+        if (HMENU layouts = BuildLayoutMenu(language)) Append(menu, language, {Kind::submenu, kTextLayouts, 0}, layouts);
+        Append(menu, language, kSeparator);
     }
-    Append(menu, {Kind::plain, "終了", IDM_EXIT});
+    Append(menu, language, {Kind::plain, kTextExit, IDM_EXIT});
     return menu;
 }
 
 HMENU BuildTrayMenu(bool locked) {
     HMENU menu = CreatePopupMenu();
     if (!menu) return menu;
+    const Language language = ShownLanguage();
     if (locked) {
-        Append(menu, {Kind::plain, "ロック解除", IDM_LOCK});
-        Append(menu, kSeparator);
+        Append(menu, language, {Kind::plain, kTextUnlock, IDM_LOCK});
+        Append(menu, language, kSeparator);
     }
-    for (const Item& item : kTrayItems) Append(menu, item);
+    for (const Item& item : kTrayItems) Append(menu, language, item);
     return menu;
 }
 

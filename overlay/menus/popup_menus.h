@@ -7,10 +7,11 @@
 
 // The context menu: the guides that Ext offers, "フィット", the ratio submenu "アスペクト比",
 // the border switch (its text follows the frame's border), with Ext 0x1000 the work tools'
-// group, and "終了". Null when a menu cannot be created.
+// group, and "終了", in the language of Ext and the user's interface. Null when a menu cannot
+// be created.
 HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder);
-// "表示 / 設定 / — / バージョン / 終了 / — / キャンセル", or null; while the frame is locked
-// "ロック解除" and a separator come first.
+// "表示 / 設定 / — / バージョン / 終了 / — / キャンセル" in the settings' language, or null;
+// while the frame is locked "ロック解除" and a separator come first.
 HMENU BuildTrayMenu(bool locked);
 
 void ShowContextMenu();

@@ -1,15 +1,12 @@
 #include "tray.h"
 
 #include "../../settings/settings_record.h"
+#include "../../settings/shown_text.h"
 #include "../resources/resource.h"
 #include "../windows/system_function.h"
 #include "../windows/window_set.h"
 
 TrayState g_tray{};
-
-namespace {
-constexpr char kTip[] = "ペモカ";
-}  // namespace
 
 void RegisterGlobalHotKey() {
     ReleaseGlobalHotKey();
@@ -19,7 +16,7 @@ void RegisterGlobalHotKey() {
     g_tray.hotKeyHeld = RegisterHotKey(g_windows.frame, kHotKeyId, hotkey.modifiers, hotkey.key) != 0;
     if (g_tray.hotKeyHeld) return;
     ModalLoop box;
-    MessageBoxA(g_windows.frame, "ホットキーが設定できませんでした。", kTip, MB_OK | MB_ICONWARNING);
+    ShowMessageBox(g_windows.frame, WideText(ShownText(kTextHotKeyNotSet)), MB_OK | MB_ICONWARNING);
 }
 
 void ReleaseGlobalHotKey() {
@@ -28,15 +25,15 @@ void ReleaseGlobalHotKey() {
 }
 
 void SetTrayIcon(const char* tip, HICON icon, DWORD action) {
-    NOTIFYICONDATAA data{};
+    NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = g_windows.frame;
     data.uID = kTrayIconId;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayMessage;
     data.hIcon = icon;
-    if (tip) lstrcpynA(data.szTip, tip, sizeof data.szTip);
-    if (auto* notify = SystemFunction<decltype(Shell_NotifyIconA)>("shell32.dll", "Shell_NotifyIconA"))
+    if (tip) lstrcpynW(data.szTip, WideText(tip), sizeof data.szTip / sizeof data.szTip[0]);
+    if (auto* notify = SystemFunction<decltype(Shell_NotifyIconW)>("shell32.dll", "Shell_NotifyIconW"))
         notify(action, &data);
 }
 
@@ -44,7 +41,7 @@ void AddTrayIcon() {
     if (g_tray.icon) DestroyIcon(g_tray.icon);
     g_tray.icon = static_cast<HICON>(
         LoadImageA(g_windows.instance, MAKEINTRESOURCEA(IDI_FRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    SetTrayIcon(kTip, g_tray.icon, NIM_ADD);
+    SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_ADD);
     g_tray.iconAdded = true;
 }
 
@@ -68,5 +65,5 @@ UINT TaskbarCreatedMessage() {
 }
 
 void ShowTrayIconAgain() {
-    if (g_tray.iconAdded) SetTrayIcon(kTip, g_tray.icon, NIM_ADD);
+    if (g_tray.iconAdded) SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_ADD);
 }

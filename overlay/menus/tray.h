@@ -28,7 +28,8 @@ void AddTrayIcon();
 void HideToTray();
 // Deletes the icon if one is shown.
 void RemoveTrayIcon();
-// Passes the icon record to the shell with NIM_ADD or NIM_DELETE.
+// Passes the icon record to the shell with NIM_ADD or NIM_DELETE; the tip is a text of code
+// page 932.
 void SetTrayIcon(const char* tip, HICON icon, DWORD action);
 
 // The message that the shell broadcasts when the taskbar has been created anew, and adding the

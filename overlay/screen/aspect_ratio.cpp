@@ -6,7 +6,7 @@ const RatioPreset kRatioPresets[kRatioCommandCount] = {
     {32774, "1:1", 1, 1},   {32775, "4:3", 4, 3},   {32776, "3:2", 3, 2},   {32777, "7:5", 7, 5},
     {32778, "5:4", 5, 4},   {32779, "3:1", 3, 1},   {32780, "16:9", 16, 9}, {32781, "3:4", 3, 4},
     {32782, "2:3", 2, 3},   {32783, "5:7", 5, 7},   {32784, "4:5", 4, 5},   {32785, "1:3", 1, 3},
-    {32786, "9:16", 9, 16}, {kCustomRatioCommand, "カスタム", 0, 0},
+    {32786, "9:16", 9, 16}, {kCustomRatioCommand, nullptr, 0, 0},
 };
 
 const RatioPreset* FindRatioPreset(unsigned command) {

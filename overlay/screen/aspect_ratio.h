@@ -11,7 +11,8 @@ struct RatioPreset {
 };
 
 // The submenu from the top; the last entry, the custom ratio, takes its terms from the
-// settings and opens its dialog first (a and b are 0 there).
+// settings and opens its dialog first (a and b are 0 there). Its label is a text of each
+// language (kTextCustomRatio), so it has none here.
 constexpr int kRatioCommandCount = 14;
 extern const RatioPreset kRatioPresets[kRatioCommandCount];
 constexpr unsigned kFirstRatioCommand = IDM_FIRST_RATIO, kCustomRatioCommand = IDM_CUSTOM_RATIO;

@@ -7,6 +7,7 @@
 
 #include "../../settings/settings_file.h"
 #include "../../settings/settings_record.h"
+#include "../../settings/shown_text.h"
 #include "../windows/gdi_holders.h"
 #include "../windows/navigation_grip.h"
 #include "../windows/system_function.h"
@@ -40,30 +41,43 @@ void CopyWithoutTheSet(const RECT& r) {
     CopyFrameArea(r);
 }
 
-// "キャプチャーの保存" in the program's folder; false when cancelled or not to be had. With the
-// work tools it offers PNG first and BMP second, and tells which was chosen.
+// "キャプチャーの保存" in the program's folder; false when cancelled or not to be had. The path
+// comes back in the system's code page for the A file functions; one that it cannot hold
+// whole is not to be had either, rather than a file written under another name. With the work
+// tools it offers PNG first and BMP second, and tells which was chosen.
 bool AskForBitmapPath(char (&path)[MAX_PATH], unsigned& filterIndex) {
     char folder[MAX_PATH];
-    const bool haveFolder = ProgramFilePath("", folder) != 0;
+    wchar_t wideFolder[MAX_PATH], widePath[MAX_PATH] = L"";
+    const bool haveFolder = ProgramFilePath("", folder) != 0 &&
+                            MultiByteToWideChar(CP_ACP, 0, folder, -1, wideFolder, MAX_PATH) != 0;
     path[0] = '\0';
-    OPENFILENAMEA dialog{};
+    const WideText title(ShownText(kTextSaveCapture));
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = g_windows.frame;
     const bool tools = WorkTools();
-    dialog.lpstrFilter = tools ? "PNG (*.png)\0*.png\0BMP (*.bmp)\0*.bmp\0" : "*.bmp\0";
+    dialog.lpstrFilter = tools ? L"PNG (*.png)\0*.png\0BMP (*.bmp)\0*.bmp\0" : L"*.bmp\0";
     dialog.nFilterIndex = tools ? 1 : 0;
-    dialog.lpstrFile = path;
+    dialog.lpstrFile = widePath;
     dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrInitialDir = haveFolder ? folder : nullptr;
-    dialog.lpstrTitle = "キャプチャーの保存";
+    dialog.lpstrInitialDir = haveFolder ? wideFolder : nullptr;
+    dialog.lpstrTitle = title;
     dialog.Flags = OFN_OVERWRITEPROMPT;
-    dialog.lpstrDefExt = tools ? "png" : "bmp";
-    auto* ask = SystemFunction<decltype(GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+    dialog.lpstrDefExt = tools ? L"png" : L"bmp";
+    auto* ask = SystemFunction<decltype(GetSaveFileNameW)>("comdlg32.dll", "GetSaveFileNameW");
     if (!ask) return false;
-    ModalLoop saving;
-    const bool chosen = ask(&dialog) == TRUE;
+    {
+        ModalLoop saving;
+        if (ask(&dialog) != TRUE) return false;
+    }
     filterIndex = dialog.nFilterIndex;
-    return chosen;
+    BOOL lost = FALSE;  // UTF-8 as the system's code page loses nothing, and takes no such flag
+    if (!WideCharToMultiByte(CP_ACP, 0, widePath, -1, path, MAX_PATH, nullptr, GetACP() == CP_UTF8 ? nullptr : &lost) ||
+        lost) {
+        path[0] = '\0';
+        return false;
+    }
+    return true;
 }
 
 void WritePicture(const char* path, unsigned filterIndex, int w, int h) {

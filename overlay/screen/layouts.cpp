@@ -13,9 +13,9 @@ Layouts g_layouts{};
 namespace {
 bool SlotNumber(int number) { return number >= 1 && number <= kLayoutSlotCount; }
 
-const char* GuideLabel(uint32_t mask) {
+const char* GuideLabel(Language language, uint32_t mask) {
     for (const GuideEntry& entry : kGuideTable)
-        if (entry.mask & mask) return entry.label;
+        if (entry.mask & mask) return TextOf(language, entry.label);
     return "";
 }
 
@@ -60,11 +60,11 @@ void RecallLayout(int number) {
     InvalidateRect(g_windows.frame, nullptr, TRUE);
 }
 
-void LayoutMenuLabel(int number, char* out, size_t cap) {
+void LayoutMenuLabel(Language language, int number, char* out, size_t cap) {
     if (!cap) return;
     out[0] = '\0';
     if (!SlotNumber(number)) return;
     const LayoutSlot& s = g_layouts.slots[number - 1];
-    if (!g_layouts.held[number - 1] || !FormatLayoutSlotLabel(number, s, GuideLabel(s.mask), out, cap))
-        std::snprintf(out, cap, "%d: (空き)", number);
+    if (!g_layouts.held[number - 1] || !FormatLayoutSlotLabel(number, s, GuideLabel(language, s.mask), out, cap))
+        std::snprintf(out, cap, TextOf(language, kTextEmptySlot), number);
 }

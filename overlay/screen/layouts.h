@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "../../settings/layout_slot.h"
+#include "../../settings/texts.h"
 
 struct Layouts {
     LayoutSlot slots[kLayoutSlotCount];
@@ -24,5 +25,6 @@ void StoreLayout(int number);
 // makes its guide active. A rectangle on no monitor now comes back centred on the primary one.
 // An empty slot does nothing.
 void RecallLayout(int number);
-// The slot as the menu lists it: "1: 1080 × 1350 黄金螺旋", or "1: (空き)" when empty.
-void LayoutMenuLabel(int number, char* out, size_t cap);
+// The slot as the menu lists it in the language: "1: 1080 × 1350 黄金螺旋", or "1: (空き)"
+// when empty.
+void LayoutMenuLabel(Language language, int number, char* out, size_t cap);

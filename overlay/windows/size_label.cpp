@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "../../settings/shown_text.h"
 #include "gdi_holders.h"
 #include "window_dpi.h"
 #include "window_set.h"
@@ -16,10 +17,7 @@ constexpr COLORREF kLabelBack = RGB(32, 32, 32), kLabelText = RGB(255, 255, 255)
 std::wstring LabelText() {
     RECT r{};
     GetWindowRect(g_windows.frame, &r);
-    const std::string text = SizeLabelText(r.right - r.left, r.bottom - r.top);
-    wchar_t wide[64];
-    const int n = MultiByteToWideChar(932, 0, text.c_str(), static_cast<int>(text.size()), wide, 64);
-    return std::wstring(wide, n > 0 ? n : 0);
+    return WideText(SizeLabelText(r.right - r.left, r.bottom - r.top).c_str()).text;
 }
 
 HFONT LabelFont(unsigned dpi) {

@@ -25,7 +25,16 @@ bool Handled(HWND hwnd, UINT msg, WPARAM wp) {
     for (const GuideName& g : kGuideNames) {
         if (g.mask == 0x80 || g.mask == 0x100) {
             PostMessageA(o.frame, WM_COMMAND, g.mask, 0);
-            const HWND dialog = o.WaitForWindow(g.mask == 0x80 ? "等分割数の設定" : "等分割幅の設定");
+            // In the language that the file's Ext picks.
+            const char* titles[] = {g.mask == 0x80 ? "等分割数の設定" : "等分割幅の設定",
+                                    g.mask == 0x80 ? "Grid by count" : "Grid by spacing"};
+            HWND dialog = nullptr;
+            WaitUntil([&] {
+                for (const char* title : titles)
+                    if ((dialog = FindProcessWindow(o.process.dwProcessId, nullptr, title)) && IsWindowVisible(dialog))
+                        return true;
+                return false;
+            });
             if (!dialog) return ::testing::AssertionFailure() << "no dialog for guide " << g.mask;
             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
                          reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));

@@ -2,6 +2,8 @@
 
 #include "overlay_harness.h"
 
+#include <tlhelp32.h>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -138,6 +140,79 @@ bool StartProgram(const std::string& dir, const char* name, PROCESS_INFORMATION&
     return started != 0;
 }
 
+namespace {
+// The environment block of this process, its locale variables replaced by the locale.
+std::wstring EnvironmentWithLocale(const char* locale) {
+    std::wstring block;
+    wchar_t* strings = GetEnvironmentStringsW();
+    for (const wchar_t* s = strings; *s; s += lstrlenW(s) + 1) {
+        const std::wstring entry = s;
+        if (entry.rfind(L"LANG=", 0) == 0 || entry.rfind(L"LANGUAGE=", 0) == 0 || entry.rfind(L"LC_", 0) == 0) continue;
+        block += entry + L'\0';
+    }
+    FreeEnvironmentStringsW(strings);
+    const std::wstring wide(locale, locale + std::strlen(locale));
+    block += L"LANG=" + wide + L'\0' + L"LC_ALL=" + wide + L'\0';
+    return block + L'\0';
+}
+
+// A running process of that name whose image is the file; 0 when none is.
+DWORD FindProcessOfImage(const std::string& image, const char* name) {
+    DWORD found = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry)) {
+        if (lstrcmpiA(entry.szExeFile, name) != 0) continue;
+        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+        char path[MAX_PATH] = "";
+        DWORD size = sizeof path;
+        if (process && QueryFullProcessImageNameA(process, 0, path, &size) && lstrcmpiA(path, image.c_str()) == 0)
+            found = entry.th32ProcessID;
+        if (process) CloseHandle(process);
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+}  // namespace
+
+bool StartProgramUnderLocale(const std::string& dir, const char* name, const char* locale,
+                             PROCESS_INFORMATION& process) {
+    // A Windows program under Wine passes its own unix environment to the programs it starts,
+    // whatever block it gives them; the Wine loader, a unix program, takes the block and starts
+    // the program with it. The test scripts export the loader's path.
+    const char* loader = std::getenv("PEMOKA_WINE");
+    const std::string exe = dir + name;
+    if (!loader || *loader != '/') {
+        ADD_FAILURE() << "PEMOKA_WINE names no loader: run the tests through scripts/test.sh";
+        return false;
+    }
+    if (!CopyFileA((ProgramFolder() + name).c_str(), exe.c_str(), TRUE) && GetLastError() != ERROR_FILE_EXISTS)
+        return false;
+    std::string loaderPath = std::string("Z:") + loader;  // drive Z: is the unix root
+    for (char& c : loaderPath)
+        if (c == '/') c = '\\';
+    // The loader finds its own files from its first argument, so that is its unix path.
+    std::string cmd = std::string(loader) + " \"" + exe + "\"";
+    std::wstring environment = EnvironmentWithLocale(locale);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(loaderPath.c_str(), cmd.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                        environment.data(), dir.c_str(), &si, &started))
+        return false;
+    if (started.hThread) CloseHandle(started.hThread);
+    if (started.hProcess) CloseHandle(started.hProcess);
+    DWORD pid = 0;
+    WaitUntil([&] { return (pid = FindProcessOfImage(exe, name)) != 0; });
+    if (!pid) return false;
+    process = {};
+    process.hProcess = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    process.dwProcessId = pid;
+    return process.hProcess != nullptr;
+}
+
 bool WaitForProcessExit(const PROCESS_INFORMATION& process, int ms) {
     if (!process.hProcess) return true;
     return WaitUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, ms);
@@ -149,7 +224,7 @@ void EndProcess(PROCESS_INFORMATION& process) {
         TerminateProcess(process.hProcess, 1);
         WaitForSingleObject(process.hProcess, 5000);
     }
-    CloseHandle(process.hThread);
+    if (process.hThread) CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     process = {};
 }
@@ -159,6 +234,11 @@ bool Overlay::Start(const char* ini) { return Launch(ini) && WaitForWindows(); }
 bool Overlay::Launch(const char* ini) {
     if (ini) WriteTextFile(SettingsPath(), ini);
     return StartProgram(dir, "Tovrin.exe", process);
+}
+
+bool Overlay::StartUnderLocale(const std::string& ini, const char* locale) {
+    WriteTextFile(SettingsPath(), ini);
+    return StartProgramUnderLocale(dir, "Tovrin.exe", locale, process) && WaitForWindows();
 }
 
 bool Overlay::WaitForWindows() {

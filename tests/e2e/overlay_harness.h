@@ -34,6 +34,11 @@ inline std::string Ini(const std::string& lines) { return "[SET]\r\n" + lines; }
 
 // Copies the built program into dir, unless it is there already, and starts it from there.
 bool StartProgram(const std::string& dir, const char* name, PROCESS_INFORMATION& process);
+// The same under a unix locale of its own, such as "en_US.UTF-8": the process then has that
+// locale's code page and interface language. Its handle is opened once the process is found;
+// process.hThread stays null.
+bool StartProgramUnderLocale(const std::string& dir, const char* name, const char* locale,
+                             PROCESS_INFORMATION& process);
 bool WaitForProcessExit(const PROCESS_INFORMATION& process, int ms = kWaitMs);
 // Ends the process if it still runs, and closes its handles.
 void EndProcess(PROCESS_INFORMATION& process);
@@ -52,6 +57,8 @@ struct Overlay {
     bool Start(const std::string& ini) { return Start(ini.c_str()); }
     // Start in two halves: the process alone, then the wait for both windows.
     bool Launch(const char* ini);
+    // Start under a unix locale of its own (see StartProgramUnderLocale).
+    bool StartUnderLocale(const std::string& ini, const char* locale);
     bool WaitForWindows();
     // Posts WM_CLOSE to the frame and waits for the process to end.
     bool Close();

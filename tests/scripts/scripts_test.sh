@@ -45,6 +45,8 @@ envs=$(
 )
 expect "environments" "$envs" "win32 wine build/wineprefix build/win win32 ja_JP.UTF-8
 win64 wine64 build/wineprefix64 build/win64 win64 ja_JP.UTF-8"
+english=$(source "$root/scripts/wine-env.sh"; PEMOKA_LOCALE=en_US.UTF-8 use_wine_env win64; echo "$LANG $LC_ALL $PEMOKA_WINE")
+expect "an English run" "$english" "en_US.UTF-8 en_US.UTF-8 /usr/lib/wine/wine64"
 
 # Soak runs: failed and unfinished tests are named once each; a run with no test output names
 # ctest's failed tests instead.

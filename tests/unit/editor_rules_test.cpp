@@ -9,8 +9,8 @@
 #include "editor/key_names.h"
 
 namespace {
-// Every named code as the key-name table gives it; all others have no name.
-std::map<unsigned, std::string> ExpectedKeyNames() {
+// Every named code as the key-name table gives it in the language; all others have no name.
+std::map<unsigned, std::string> ExpectedKeyNames(Language language) {
     std::map<unsigned, std::string> names = {
         {0x02, "マウス右ボタン"}, {0x03, "Cancel"}, {0x04, "マウス中央ボタン"}, {0x05, "マウス X1 ボタン"},
         {0x06, "マウス X2 ボタン"}, {0x07, "未定義"}, {0x08, "BS"}, {0x09, "Tab"}, {0x0A, "未定義"},
@@ -28,23 +28,37 @@ std::map<unsigned, std::string> ExpectedKeyNames() {
     for (unsigned c = 'A'; c <= 'Z'; ++c) names[c] = std::string(1, static_cast<char>(c));
     for (unsigned c = 0x60; c <= 0x69; ++c) names[c] = "Num(" + std::to_string(c - 0x60) + ")";
     for (unsigned c = 0x70; c <= 0x87; ++c) names[c] = "F" + std::to_string(c - 0x6F);
+    if (language == Language::english) {
+        for (auto& [code, name] : names)
+            if (name == "未定義") name = "Undefined";
+        names[0x02] = "Right Button";
+        names[0x04] = "Middle Button";
+        names[0x05] = "X1 Button";
+        names[0x06] = "X2 Button";
+        names[0x1C] = "IME Convert";
+        names[0x1D] = "IME Nonconvert";
+        names[0x1F] = "IME Mode Change";
+    }
     return names;
 }
 }  // namespace
 
-TEST(KeyNames, EveryCodeAgainstTheTable) {
-    const auto expected = ExpectedKeyNames();
-    for (unsigned code = 0; code < 256; ++code) {
-        char name[kKeyNameMax + 8];
-        std::memset(name, '#', sizeof name);
-        const auto it = expected.find(code);
-        if (it == expected.end()) {
-            EXPECT_EQ(FormatKeyName(code, name), 0) << code;
-            EXPECT_EQ(std::string(name, sizeof name), std::string(sizeof name, '#')) << code;  // untouched
-        } else {
-            EXPECT_EQ(FormatKeyName(code, name), 1) << code;
-            EXPECT_EQ(std::string(name), it->second) << code;
-            EXPECT_EQ(name[it->second.size() + 1], '#') << code;  // nothing written past the zero
+TEST(KeyNames, EveryCodeAgainstTheTableInEachLanguage) {
+    for (Language language : {Language::japanese, Language::english}) {
+        const auto expected = ExpectedKeyNames(language);
+        for (unsigned code = 0; code < 256; ++code) {
+            char name[kKeyNameMax + 8];
+            std::memset(name, '#', sizeof name);
+            const auto it = expected.find(code);
+            if (it == expected.end()) {
+                EXPECT_EQ(FormatKeyName(code, name, language), 0) << code;
+                EXPECT_EQ(std::string(name, sizeof name), std::string(sizeof name, '#')) << code;  // untouched
+            } else {
+                EXPECT_EQ(FormatKeyName(code, name, language), 1) << code;
+                EXPECT_EQ(std::string(name), it->second) << code;
+                EXPECT_LT(it->second.size(), static_cast<size_t>(kKeyNameMax)) << code;
+                EXPECT_EQ(name[it->second.size() + 1], '#') << code;  // nothing written past the zero
+            }
         }
     }
     // Spot checks of boundaries against what the table above builds.
@@ -52,13 +66,13 @@ TEST(KeyNames, EveryCodeAgainstTheTable) {
     for (auto [code, want] : std::map<unsigned, std::string>{
              {0x30, "0"}, {0x39, "9"}, {0x41, "A"}, {0x5A, "Z"}, {0x60, "Num(0)"}, {0x69, "Num(9)"},
              {0x70, "F1"}, {0x79, "F10"}, {0x87, "F24"}}) {
-        ASSERT_EQ(FormatKeyName(code, name), 1) << code;
+        ASSERT_EQ(FormatKeyName(code, name, Language::japanese), 1) << code;
         EXPECT_EQ(std::string(name), want) << code;
     }
     // The longest names fill the buffer: 16 bytes in the Japanese code page and the zero.
-    FormatKeyName(0x04, name);
+    FormatKeyName(0x04, name, Language::japanese);
     EXPECT_EQ(std::strlen(name), 16u);
-    FormatKeyName(0x05, name);
+    FormatKeyName(0x05, name, Language::japanese);
     EXPECT_EQ(std::strlen(name), 16u);
 }
 
@@ -85,14 +99,19 @@ TEST(EditorRules, StartupRowOfInitRuleAndWhatOkStores) {
     EXPECT_EQ(StartupRowCount(0xBFFF), 12);  // the safe areas without the golden guides
     EXPECT_EQ(StartupRowCount(0x4000), 15);
     EXPECT_EQ(StartupRowCount(-1), 16);
-    EXPECT_STREQ(StartupRowLabel(14, 0x4000), "ダイナミックシンメトリー");
-    EXPECT_STREQ(StartupRowLabel(11, 0x2000), "セーフエリア");
-    EXPECT_STREQ(StartupRowLabel(15, 0x6000), "セーフエリア");
-    EXPECT_STREQ(StartupRowLabel(15, 0x4000), "");
-    EXPECT_STREQ(StartupRowLabel(0, 0), "前回の構図");
-    EXPECT_STREQ(StartupRowLabel(7, 0), "対角線");
-    EXPECT_STREQ(StartupRowLabel(10, 0), "レイルマン比率");
-    EXPECT_STREQ(StartupRowLabel(-1, 0), "");
+    const auto ja = Language::japanese;
+    EXPECT_STREQ(StartupRowLabel(14, 0x4000, ja), "ダイナミックシンメトリー");
+    EXPECT_STREQ(StartupRowLabel(11, 0x2000, ja), "セーフエリア");
+    EXPECT_STREQ(StartupRowLabel(15, 0x6000, ja), "セーフエリア");
+    EXPECT_STREQ(StartupRowLabel(15, 0x4000, ja), "");
+    EXPECT_STREQ(StartupRowLabel(0, 0, ja), "前回の構図");
+    EXPECT_STREQ(StartupRowLabel(7, 0, ja), "対角線");
+    EXPECT_STREQ(StartupRowLabel(10, 0, ja), "レイルマン比率");
+    EXPECT_STREQ(StartupRowLabel(-1, 0, ja), "");
+    EXPECT_STREQ(StartupRowLabel(0, 0, Language::english), "Last used");
+    EXPECT_STREQ(StartupRowLabel(1, 0, Language::english), "Rule of thirds");
+    EXPECT_STREQ(StartupRowLabel(11, 0x2000, Language::english), "Safe areas");
+    EXPECT_STREQ(StartupRowLabel(15, 0x4000, Language::english), "");
     EXPECT_EQ(InitRuleOfRow(2, 0, 0x2), 0x4);  // a chosen row replaces what was read
     EXPECT_EQ(InitRuleOfRow(11, 0, 0x2), 0x2);  // past the list: kept
 }

@@ -27,9 +27,10 @@ TEST_F(GuideSelection, TableRowsMasksAndGates) {
         EXPECT_EQ(kGuideTable[row].gate, row == 9 ? 0x8000u : row == 14 ? 0x2000u : row > 9 ? 0x4000u : 0u) << row;
     }
     // Labels are CP932: "三分割構図" begins with 0x8E 0x4F; the half labels use ASCII brackets.
-    EXPECT_EQ(static_cast<unsigned char>(kGuideTable[0].label[0]), 0x8E);
-    EXPECT_EQ(static_cast<unsigned char>(kGuideTable[0].label[1]), 0x4F);
-    EXPECT_NE(std::string(kGuideTable[2].label).find('('), std::string::npos);
+    const char* thirds = TextOf(Language::japanese, kGuideTable[0].label);
+    EXPECT_EQ(static_cast<unsigned char>(thirds[0]), 0x8E);
+    EXPECT_EQ(static_cast<unsigned char>(thirds[1]), 0x4F);
+    EXPECT_NE(std::string(TextOf(Language::japanese, kGuideTable[2].label)).find('('), std::string::npos);
 }
 
 TEST_F(GuideSelection, CycleAcrossTheTable) {
