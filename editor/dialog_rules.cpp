@@ -1,6 +1,7 @@
 #include "dialog_rules.h"
 
 #include "../settings/shared_names.h"
+#include "resources/resource.h"
 
 namespace {
 // The guide of a list row, as an index of kGuideNames; -1 for row 0 and rows past the list.
@@ -44,4 +45,27 @@ bool HotKeyNeedsTest(int32_t tray, int32_t hotkey, const Settings& asRead) {
     const HotkeyParts parts = DecodeHotkey(hotkey);
     const bool registered = tray == 1 && parts.key != 0 && parts.modifiers != 0;
     return registered && (tray != asRead.Tray || hotkey != asRead.Hotkey);
+}
+
+const ExtensionBox kExtensionBoxes[kExtensionBoxCount] = {
+    {IDC_EXT_RAILMAN, 0x8000}, {IDC_EXT_GOLDEN, 0x4000},   {IDC_EXT_SAFE_AREAS, 0x2000},
+    {IDC_EXT_TOOLS, 0x1000},   {IDC_EXT_OUTLINE, 0x0800}, {IDC_EXT_NO_CAPTURE, 0x0400},
+};
+
+LanguageChoice LanguageChoiceOf(int32_t ext) {
+    const uint32_t bits = static_cast<uint32_t>(ext);
+    if (bits & kJapaneseTextsExt) return LanguageChoice::japanese;
+    return (bits & kEnglishTextsExt) ? LanguageChoice::english : LanguageChoice::automatic;
+}
+
+int32_t ExtOfChoices(int32_t asRead, uint32_t tickedBits, LanguageChoice language) {
+    uint32_t shown = kJapaneseTextsExt | kEnglishTextsExt, ticked = 0;
+    for (const ExtensionBox& box : kExtensionBoxes) {
+        shown |= box.bit;
+        ticked |= tickedBits & box.bit;
+    }
+    const uint32_t languageBit = language == LanguageChoice::japanese  ? kJapaneseTextsExt
+                                 : language == LanguageChoice::english ? kEnglishTextsExt
+                                                                       : 0;
+    return static_cast<int32_t>((static_cast<uint32_t>(asRead) & ~shown) | ticked | languageBit);
 }

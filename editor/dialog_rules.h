@@ -23,3 +23,19 @@ int32_t InitRuleOfRow(int row, int32_t ext, int32_t asRead);
 // the overlay would register it (tray 1, a key and a modifier) and it differs from what the
 // file held. An unchanged hot key may well be held by our own running overlay.
 bool HotKeyNeedsTest(int32_t tray, int32_t hotkey, const Settings& asRead);
+
+// The group of extensions: one check box per Ext bit the programs know, and the choice of the
+// interface language (automatic, or one of the two bits that fix it).
+struct ExtensionBox {
+    int control;
+    uint32_t bit;
+};
+constexpr int kExtensionBoxCount = 6;
+extern const ExtensionBox kExtensionBoxes[kExtensionBoxCount];
+enum class LanguageChoice { automatic, japanese, english };
+// The choice that Ext shows: Japanese with 0x0200 (also when both bits are set), English with
+// 0x0100 alone, otherwise automatic.
+LanguageChoice LanguageChoiceOf(int32_t ext);
+// What OK stores in Ext: the boxes' bits as ticked and the chosen language's bit; every bit the
+// group does not show stays as read.
+int32_t ExtOfChoices(int32_t asRead, uint32_t tickedBits, LanguageChoice language);

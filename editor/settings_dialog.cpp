@@ -66,6 +66,18 @@ void FillStartupList(HWND dialog) {
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
+// The group of extensions as the file's Ext has it.
+void ShowExtensions(HWND dialog) {
+    for (const ExtensionBox& box : kExtensionBoxes)
+        CheckDlgButton(dialog, box.control, (static_cast<uint32_t>(g_settings.Ext) & box.bit) ? BST_CHECKED : BST_UNCHECKED);
+    const LanguageChoice language = LanguageChoiceOf(g_settings.Ext);
+    CheckDlgButton(dialog,
+                   language == LanguageChoice::japanese  ? IDC_LANGUAGE_JAPANESE
+                   : language == LanguageChoice::english ? IDC_LANGUAGE_ENGLISH
+                                                         : IDC_LANGUAGE_AUTO,
+                   BST_CHECKED);
+}
+
 void Warn(HWND dialog, const char* text) { ShowMessageBox(dialog, WideText(text), MB_OK | MB_ICONWARNING); }
 
 // Whether this process could register the hot key, which the overlay will then register.
@@ -141,8 +153,21 @@ int InitSettingsDialog(HWND dialog) {
         associate(keyEdit, nullptr);
     g_editor.key = key;
     FillStartupList(dialog);
+    ShowExtensions(dialog);
     return 1;
 }
+
+namespace {
+int ReadExtensions(HWND dialog) {
+    uint32_t ticked = 0;
+    for (const ExtensionBox& box : kExtensionBoxes)
+        if (Checked(dialog, box.control)) ticked |= box.bit;
+    const LanguageChoice language = Checked(dialog, IDC_LANGUAGE_JAPANESE)  ? LanguageChoice::japanese
+                                    : Checked(dialog, IDC_LANGUAGE_ENGLISH) ? LanguageChoice::english
+                                                                            : LanguageChoice::automatic;
+    return ExtOfChoices(g_settings.Ext, ticked, language);
+}
+}  // namespace
 
 int ReadModifierChecks(HWND dialog) {
     return (Checked(dialog, IDC_ALT) ? MOD_ALT : 0) | (Checked(dialog, IDC_CTRL) ? MOD_CONTROL : 0) |
@@ -162,6 +187,7 @@ int ApplySettingsDialog(HWND dialog) {
     const int modifiers = ReadModifierChecks(dialog);
     s.Hotkey = EncodeHotkey({g_editor.key, static_cast<unsigned>(modifiers)});
     s.InitRule = InitRuleOfRow(g_editor.startupRow, g_settings.Ext, g_settings.InitRule);
+    s.Ext = ReadExtensions(dialog);
 
     if (HotKeyNeedsTest(s.Tray, s.Hotkey, g_settings) && !HotKeyFree(dialog, modifiers, g_editor.key)) {
         Warn(dialog, ShownText(kTextHotKeyTaken));

@@ -22,3 +22,13 @@
 #define IDC_HEIGHT 1033
 #define IDC_OUTER_ON 1034
 #define IDC_OUTER_OFF 1035
+// The group of extensions: a box per Ext bit, then the interface language.
+#define IDC_EXT_RAILMAN 1040
+#define IDC_EXT_GOLDEN 1041
+#define IDC_EXT_SAFE_AREAS 1042
+#define IDC_EXT_TOOLS 1043
+#define IDC_EXT_OUTLINE 1044
+#define IDC_EXT_NO_CAPTURE 1045
+#define IDC_LANGUAGE_AUTO 1046
+#define IDC_LANGUAGE_JAPANESE 1047
+#define IDC_LANGUAGE_ENGLISH 1048

@@ -132,3 +132,25 @@ TEST(EditorRules, HotKeyIsTriedOnlyWhenTheOverlayWouldTakeANewOne) {
     read.Tray = 0;  // residency switched on with the same key
     EXPECT_TRUE(HotKeyNeedsTest(1, 0x0341, read));
 }
+
+// The group of extensions: its boxes and language as Ext shows them, and Ext from them with every
+// other bit kept.
+TEST(EditorRules, ExtOfTheExtensionsGroup) {
+    using L = LanguageChoice;
+    const struct { int32_t ext; L shown; } shown[] = {
+        {0, L::automatic}, {0x0200, L::japanese}, {0x0100, L::english}, {0x0300, L::japanese}, {-1, L::japanese},
+        {0x00FF, L::automatic},
+    };
+    for (const auto& c : shown) EXPECT_EQ(LanguageChoiceOf(c.ext), c.shown) << std::hex << c.ext;
+    const struct { int32_t asRead; uint32_t ticked; L language; int32_t want; } stored[] = {
+        {0, 0, L::automatic, 0},
+        {0, 0x8000 | 0x1000, L::english, 0x9100},
+        {0x0300, 0, L::automatic, 0},                           // both language bits go
+        {0x4000, 0x0400, L::japanese, 0x0600},                  // an unticked box's bit goes
+        {static_cast<int32_t>(0x80010021), 0x2000 | 0x0800, L::automatic, static_cast<int32_t>(0x80012821)},  // unknown bits kept
+        {0, 0x00FF, L::automatic, 0},                           // only the boxes' own bits are taken
+        {-1, 0xFC00, L::english, static_cast<int32_t>(0xFFFFFDFF)},
+    };
+    for (const auto& c : stored)
+        EXPECT_EQ(ExtOfChoices(c.asRead, c.ticked, c.language), c.want) << std::hex << c.asRead << " " << c.ticked;
+}

@@ -77,9 +77,12 @@ TEST_F(SettingsDialogTest, OpensWithTheFileAndCancelWritesNothing) {
     std::vector<std::string> rows;
     int ranges[3][2] = {};
     bool buddies = true, centred = false, sizeFromTemplate = false;
-    UINT checks[7] = {};
+    UINT checks[16] = {};
     const int spins[3][2] = {{IDC_WIDTH_SPIN, IDC_WIDTH}, {IDC_HEIGHT_SPIN, IDC_HEIGHT}, {IDC_LINE_WIDTH_SPIN, IDC_LINE_WIDTH}};
-    const int boxes[7] = {IDC_OUTER_ON, IDC_OUTER_OFF, IDC_TRAY, IDC_ALT, IDC_CTRL, IDC_SHIFT, IDC_WIN};
+    const int boxes[16] = {IDC_OUTER_ON,       IDC_OUTER_OFF,   IDC_TRAY,           IDC_ALT,
+                           IDC_CTRL,           IDC_SHIFT,       IDC_WIN,            IDC_EXT_RAILMAN,
+                           IDC_EXT_GOLDEN,     IDC_EXT_SAFE_AREAS, IDC_EXT_TOOLS,   IDC_EXT_OUTLINE,
+                           IDC_EXT_NO_CAPTURE, IDC_LANGUAGE_AUTO, IDC_LANGUAGE_JAPANESE, IDC_LANGUAGE_ENGLISH};
     const size_t ran = RunSettingsDialog({[&](HWND d) {
         caption = Text(d);
         controls = Controls(d);
@@ -95,14 +98,14 @@ TEST_F(SettingsDialogTest, OpensWithTheFileAndCancelWritesNothing) {
             buddies = buddies && reinterpret_cast<HWND>(SendDlgItemMessageA(d, spins[i][0], UDM_GETBUDDY, 0, 0)) ==
                                      GetDlgItem(d, spins[i][1]);
         }
-        for (int i = 0; i < 7; ++i) checks[i] = IsDlgButtonChecked(d, boxes[i]);
+        for (int i = 0; i < 16; ++i) checks[i] = IsDlgButtonChecked(d, boxes[i]);
         const int count = static_cast<int>(SendDlgItemMessageA(d, IDC_STARTUP_GUIDE, CB_GETCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
             char row[64] = "";
             SendDlgItemMessageA(d, IDC_STARTUP_GUIDE, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row));
             rows.push_back(row);
         }
-        RECT r, units{0, 0, 164, 190}, client;
+        RECT r, units{0, 0, 300, 190}, client;
         GetWindowRect(d, &r);
         centred = r.left == (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2 &&
                   r.top == (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
@@ -129,7 +132,13 @@ TEST_F(SettingsDialogTest, OpensWithTheFileAndCancelWritesNothing) {
                             {IDC_WIDTH_SPIN, "msctls_updown32", ""}, {-1, "Static", "幅"}, {IDC_HEIGHT, "Edit", ""},
                             {IDC_HEIGHT_SPIN, "msctls_updown32", ""}, {-1, "Static", "高さ"},
                             {IDC_OUTER_LABEL, "Static", "外枠"}, {IDC_OUTER_ON, "Button", "有り"},
-                            {IDC_OUTER_OFF, "Button", "無し"}}));
+                            {IDC_OUTER_OFF, "Button", "無し"}, {-1, "Button", "拡張機能"},
+                            {IDC_EXT_RAILMAN, "Button", "レイルマン比率"}, {IDC_EXT_GOLDEN, "Button", "黄金比のガイド"},
+                            {IDC_EXT_SAFE_AREAS, "Button", "映像用セーフエリア"}, {IDC_EXT_TOOLS, "Button", "作業ツール"},
+                            {IDC_EXT_OUTLINE, "Button", "線を縁取る"},
+                            {IDC_EXT_NO_CAPTURE, "Button", "画面キャプチャーに写さない"}, {-1, "Static", "表示言語"},
+                            {IDC_LANGUAGE_AUTO, "Button", "自動"}, {IDC_LANGUAGE_JAPANESE, "Button", "日本語"},
+                            {IDC_LANGUAGE_ENGLISH, "Button", "English"}}));
     EXPECT_EQ(width, "640");
     EXPECT_EQ(height, "480");
     EXPECT_EQ(lineWidth, "2");  // 11 is outside 1 to 10
@@ -145,9 +154,11 @@ TEST_F(SettingsDialogTest, OpensWithTheFileAndCancelWritesNothing) {
         EXPECT_EQ(ranges[i][1], wantRanges[i][1]) << i;
     }
     EXPECT_TRUE(buddies);
-    const UINT wantChecks[7] = {BST_UNCHECKED, BST_CHECKED, BST_CHECKED, BST_CHECKED, BST_CHECKED, BST_UNCHECKED,
-                                BST_UNCHECKED};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(checks[i], wantChecks[i]) << boxes[i];
+    // Ext 32768: the railman ratio ticked, the language automatic.
+    const UINT wantChecks[16] = {BST_UNCHECKED, BST_CHECKED,   BST_CHECKED,   BST_CHECKED,   BST_CHECKED, BST_UNCHECKED,
+                                 BST_UNCHECKED, BST_CHECKED,   BST_UNCHECKED, BST_UNCHECKED, BST_UNCHECKED, BST_UNCHECKED,
+                                 BST_UNCHECKED, BST_CHECKED,   BST_UNCHECKED, BST_UNCHECKED};
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(checks[i], wantChecks[i]) << boxes[i];
     EXPECT_TRUE(centred);
     EXPECT_TRUE(sizeFromTemplate);
     EXPECT_EQ(face, "ＭＳ Ｐゴシック");
@@ -187,6 +198,9 @@ TEST_F(SettingsDialogTest, OkStoresTheFieldsAsTypedAndKeepsWhatItDoesNotShow) {
             SetCheck(d, IDC_SHIFT, true);
             SendDlgItemMessageA(d, IDC_KEY, WM_KEYDOWN, VK_F5, 0);
             ChooseRow(d, 2);  // "二分割構図"
+            SetCheck(d, IDC_EXT_TOOLS, true);  // with the railman ratio the file had
+            SetCheck(d, IDC_LANGUAGE_AUTO, false);
+            SetCheck(d, IDC_LANGUAGE_ENGLISH, true);
             Press(d, IDC_LINE_COLOUR);
         },
         [](HWND chooser) {  // the colour chooser: red 0, green 128, blue 255
@@ -209,7 +223,7 @@ TEST_F(SettingsDialogTest, OkStoresTheFieldsAsTypedAndKeepsWhatItDoesNotShow) {
     EXPECT_EQ(ReadTextFile(path),
               "[SET]\r\nWidth=800\r\nHeight=640\r\nInitRule=4\r\nLineColor=16744448\r\nLineWidth=25\r\n"
               "DivNumV=5\r\nDivNumH=-1\r\nDivWidthV=30\r\nDivWidthH=-1\r\nFitRange=70\r\nAspectV=16\r\n"
-              "AspectH=9\r\nTray=1\r\nHotkey=1652\r\nOuter=1\r\nExt=32768\r\n");  // Ctrl + Shift + F5
+              "AspectH=9\r\nTray=1\r\nHotkey=1652\r\nOuter=1\r\nExt=37120\r\n");  // Ctrl + Shift + F5; 0x9100
 }
 
 TEST_F(SettingsDialogTest, TheStartupListKeepsARuleItCannotShow) {
