@@ -6,9 +6,11 @@
 
 #include "../../settings/layout_file.h"
 #include "../guides/guide_table.h"
+#include "../windows/frame_geometry.h"
 #include "../windows/window_set.h"
 
 Layouts g_layouts{};
+static_assert(kLayoutSideMin == kMinFrameSize, "a slot's least side is the frame's");
 
 namespace {
 bool SlotNumber(int number) { return number >= 1 && number <= kLayoutSlotCount; }

@@ -12,6 +12,7 @@
 #include "overlay/menus/tray.h"
 #include "overlay/windows/size_label.h"
 #include "overlay_harness.h"
+#include "settings/shared_names.h"
 
 namespace {
 const std::string kTools = Ini("Ext=4096\r\nWidth=240\r\nHeight=180\r\n");
@@ -104,6 +105,14 @@ TEST(WorkTools, TheLockPassesClicksThroughAndTheIconUnlocks) {
     ASSERT_TRUE(LeftButton(true) && LeftButton(false));
     EXPECT_TRUE(WaitUntil([&] { return g_presses > 0; })) << "the press went through the guide";
     EXPECT_TRUE(Locked(o));
+    // The lock survives the border switch, the back-pane switch and the editor's reload.
+    const LONG style = GetWindowLongA(o.frame, GWL_STYLE);
+    PostMessageA(o.frame, WM_COMMAND, 32792, 0);
+    PostMessageA(o.frame, kSettingsChangedMessage, 0, 0);
+    PostMessageA(o.frame, WM_COMMAND, 32791, 0);
+    ASSERT_TRUE(WaitUntil([&] { return GetWindowLongA(o.frame, GWL_STYLE) != style; }));
+    EXPECT_TRUE(Locked(o));
+    EXPECT_FALSE(IsWindowVisible(o.back));
     PostMessageA(o.frame, kTrayMessage, kTrayIconId, WM_LBUTTONDOWN);
     EXPECT_TRUE(WaitUntil([&] { return !Locked(o) && IsWindowVisible(o.back); }));
     EXPECT_TRUE(WaitUntil([&] { return !HasTrayIcon(o.frame); }));
