@@ -12,12 +12,21 @@ uint32_t WindowsBuild() {
     return get && get(&version) == 0 ? version.dwBuildNumber : 0;
 }
 
+namespace {
+auto* AffinitySetter() { return SystemFunction<decltype(SetWindowDisplayAffinity)>("user32.dll", "SetWindowDisplayAffinity"); }
+}  // namespace
+
 void ApplyDisplayAffinity(uint32_t ext) {
     const int affinity = DisplayAffinityToSet(ext, WindowsBuild(), g_windows.excludedFromCaptures);
-    auto* set = SystemFunction<decltype(SetWindowDisplayAffinity)>("user32.dll", "SetWindowDisplayAffinity");
+    auto* set = AffinitySetter();
     if (affinity < 0 || !set) return;
     bool applied = false;
     for (HWND w : {g_windows.frame, g_windows.back, g_windows.grip, g_windows.sizeLabel})
         if (w && set(w, static_cast<DWORD>(affinity))) applied = true;
     if (applied) g_windows.excludedFromCaptures = affinity != 0;
+}
+
+void JoinDisplayAffinity(HWND window) {
+    auto* set = AffinitySetter();
+    if (g_windows.excludedFromCaptures && set) set(window, 0x11);
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "../../settings/shown_text.h"
+#include "display_affinity.h"
 #include "gdi_holders.h"
 #include "window_dpi.h"
 #include "window_set.h"
@@ -66,6 +67,7 @@ HWND Label() {
     g_windows.sizeLabel = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT,
                                           kSizeLabelClass, nullptr, WS_POPUP, 0, 0, 0, 0, g_windows.frame, nullptr,
                                           g_windows.instance, nullptr);
+    if (g_windows.sizeLabel) JoinDisplayAffinity(g_windows.sizeLabel);
     return g_windows.sizeLabel;
 }
 
