@@ -194,11 +194,11 @@ TEST(Grip, AReleaseWithoutAPressOnItChangesNothing) {
     ASSERT_TRUE(PointerTo(g.left + 19, g.top + 19));  // the resize half, hovered
     ASSERT_TRUE(LeftButton(false));
     // The hover and the release as the grip gets them, for a certain arrival, then a marker
-    // command that is carried out after them.
+    // command that is carried out after them (the style read before it is posted).
+    const LONG style = GetWindowLongA(o.frame, GWL_STYLE);
     PostMessageA(Grip(o), WM_MOUSEMOVE, 0, MAKELPARAM(18, 18));
     PostMessageA(Grip(o), WM_LBUTTONUP, 0, MAKELPARAM(18, 18));
     PostMessageA(o.frame, WM_COMMAND, 32791, 0);
-    const LONG style = GetWindowLongA(o.frame, GWL_STYLE);
     ASSERT_TRUE(WaitUntil([&] { return GetWindowLongA(o.frame, GWL_STYLE) != style; }));
     EXPECT_TRUE(o.SettlesAt(f));
     ASSERT_TRUE(o.Close());
