@@ -46,19 +46,24 @@ TEST(WaysOut, AltF4OnTheBackPaneOrTheGripClosesAndKeeps) {
         ASSERT_TRUE(Tap('N')) << onGrip;
         ASSERT_TRUE(ShowAfterTray(o)) << onGrip;
         if (onGrip) {
-            const RECT f = o.FrameRect();
-            ASSERT_TRUE(PointerTo(f.left + 60, f.top + 50) && LeftButton(true) && LeftButton(false));
-            ASSERT_TRUE(WaitUntil([&] { return Visible(Grip(o)); }));
             // Shown, it is the active window; the X server's keyboard focus stays on the frame,
-            // and Wine hands the keys to the active window.
-            ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == Grip(o); }));
+            // and Wine hands the keys to the active window. A grip that hid again before it was
+            // seen is called once more.
+            const RECT f = o.FrameRect();
+            bool active = false;
+            for (int attempt = 0; attempt < 3 && !active; ++attempt) {
+                ASSERT_TRUE(PointerTo(f.left + 60, f.top + 50) && LeftButton(true) && LeftButton(false));
+                active = WaitUntil([&] { return GetForegroundWindow() == Grip(o); });
+            }
+            ASSERT_TRUE(active);
         } else {
             ASSERT_TRUE(FocusOn(o.back));
         }
-        ASSERT_TRUE(Key(VK_MENU, true)) << onGrip;
-        ASSERT_TRUE(Tap(VK_F4)) << onGrip;
+        // Alt goes up whatever happens, or every later test would hear it held.
+        const bool pressed = Key(VK_MENU, true) && Tap(VK_F4);
         EXPECT_TRUE(o.WaitForExit()) << onGrip;
         ASSERT_TRUE(ReleaseAfterClose(VK_MENU));
+        ASSERT_TRUE(pressed) << onGrip;
         EXPECT_EQ(IniValue(o.SettingsText(), "InitRule"), kHalvesRemembered) << onGrip;
         EXPECT_FALSE(HasTrayIcon(o.frame)) << onGrip;
     }
