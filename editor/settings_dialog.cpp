@@ -24,11 +24,6 @@ constexpr int kTestHotKey = 4096;
 constexpr UINT kNotifyTimeoutMs = 3000;  // for each guide frame
 
 // The up-down control steps the integer in its buddy edit, within the range.
-void AttachUpDown(HWND dialog, int upDown, int buddy, int low, int high) {
-    SendDlgItemMessageA(dialog, upDown, UDM_SETRANGE32, static_cast<WPARAM>(low), high);
-    SendDlgItemMessageA(dialog, upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(dialog, buddy)), 0);
-}
-
 void CentreOnDesktop(HWND dialog) {
     RECT r, desktop;
     GetWindowRect(dialog, &r);

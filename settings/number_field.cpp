@@ -30,3 +30,8 @@ INT_PTR StepNumberField(HWND dialog, LPARAM lp) {
     SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
     return TRUE;
 }
+
+void AttachUpDown(HWND dialog, int upDown, int buddy, int low, int high) {
+    SendDlgItemMessageA(dialog, upDown, UDM_SETRANGE32, static_cast<WPARAM>(low), high);
+    SendDlgItemMessageA(dialog, upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(dialog, buddy)), 0);
+}

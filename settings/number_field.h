@@ -8,6 +8,9 @@
 // from 2147483648 on come back as the negative numbers of the same 32 bits.
 int32_t ReadNumberField(HWND dialog, int id, bool takesSign);
 
+// Makes up-down upDown the arrows of edit buddy, stepping within low to high.
+void AttachUpDown(HWND dialog, int upDown, int buddy, int low, int high);
+
 // The dialog's WM_NOTIFY: an up-down's UDN_DELTAPOS steps the number its buddy shows
 // (StepTypedNumber), writes the result into the buddy and keeps the up-down from stepping on
 // its own, which would start from 0 or from its last position when the text is not a number in

@@ -9,19 +9,13 @@
 #include "../resources/resource.h"
 
 namespace {
-// The up-down control takes no position of its own: it steps the number in its buddy.
-void AttachUpDown(HWND dialog, int upDown, int buddy, const NumberPairFields& v) {
-    SendDlgItemMessageA(dialog, upDown, UDM_SETRANGE32, static_cast<WPARAM>(v.minimum), v.maximum);
-    SendDlgItemMessageA(dialog, upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(dialog, buddy)), 0);
-}
-
 void InitNumberPair(HWND dialog, const NumberPairFields& v) {
     if (g_settings.*v.upper == -1) g_settings.*v.upper = v.upperFallback;
     if (g_settings.*v.lower == -1) g_settings.*v.lower = v.lowerFallback;
     SetDlgItemInt(dialog, IDC_UPPER_EDIT, static_cast<UINT>(g_settings.*v.upper), FALSE);
     SetDlgItemInt(dialog, IDC_LOWER_EDIT, static_cast<UINT>(g_settings.*v.lower), FALSE);
-    AttachUpDown(dialog, IDC_UPPER_SPIN, IDC_UPPER_EDIT, v);
-    AttachUpDown(dialog, IDC_LOWER_SPIN, IDC_LOWER_EDIT, v);
+    AttachUpDown(dialog, IDC_UPPER_SPIN, IDC_UPPER_EDIT, v.minimum, v.maximum);
+    AttachUpDown(dialog, IDC_LOWER_SPIN, IDC_LOWER_EDIT, v.minimum, v.maximum);
 }
 
 // Text that is not an unsigned decimal number reads as 0.

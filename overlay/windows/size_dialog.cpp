@@ -17,8 +17,7 @@ void ShowFrameSize(HWND dialog) {
         {IDC_UPPER_EDIT, IDC_UPPER_SPIN, r.right - r.left}, {IDC_LOWER_EDIT, IDC_LOWER_SPIN, r.bottom - r.top}};
     for (const auto& f : fields) {
         SetDlgItemInt(dialog, f.edit, static_cast<UINT>(f.value), FALSE);
-        SendDlgItemMessageA(dialog, f.spin, UDM_SETRANGE32, kMinFrameSize, kMaxFrameSide);
-        SendDlgItemMessageA(dialog, f.spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(dialog, f.edit)), 0);
+        AttachUpDown(dialog, f.spin, f.edit, kMinFrameSize, kMaxFrameSide);
     }
 }
 
