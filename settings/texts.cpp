@@ -50,6 +50,11 @@ constexpr TextEntry kJapanese[kTextCount] = {
     {kTextImeConvert, "IME 変換"},
     {kTextImeNonconvert, "IME 無変換"},
     {kTextImeModeChange, "IME モード変更"},
+    {kTextAddVerticalGuide, "縦ガイドを追加"},
+    {kTextAddHorizontalGuide, "横ガイドを追加"},
+    {kTextClearGuides, "ガイドをすべて消す"},
+    {kTextDimOutside, "周囲を暗く"},
+    {kTextKeepOutOfCaptures, "キャプチャーに写さない"},
 };
 
 constexpr TextEntry kEnglish[kTextCount] = {
@@ -101,6 +106,11 @@ constexpr TextEntry kEnglish[kTextCount] = {
     {kTextImeConvert, "IME Convert"},
     {kTextImeNonconvert, "IME Nonconvert"},
     {kTextImeModeChange, "IME Mode Change"},
+    {kTextAddVerticalGuide, "Add vertical guide"},
+    {kTextAddHorizontalGuide, "Add horizontal guide"},
+    {kTextClearGuides, "Remove all guides"},
+    {kTextDimOutside, "Dim the surroundings"},
+    {kTextKeepOutOfCaptures, "Keep out of captures"},
 };
 
 // Every entry stands at the place of its id: a table that misses one does not compile.

@@ -20,6 +20,8 @@ enum TextId : int {
     // The key names that differ between languages.
     kTextRightButton, kTextMiddleButton, kTextX1Button, kTextX2Button, kTextUndefinedKey,
     kTextImeConvert, kTextImeNonconvert, kTextImeModeChange,
+    // The own lines' group of the context menu, the dimming's item and the capture switch.
+    kTextAddVerticalGuide, kTextAddHorizontalGuide, kTextClearGuides, kTextDimOutside, kTextKeepOutOfCaptures,
     kTextCount
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "../windows/gdi_holders.h"
+#include "../windows/own_guides.h"
 #include "guide_table.h"
 #include "line_runs.h"
 
@@ -46,6 +47,10 @@ void PaintPass(HDC dc, int w, int h, int penWidth, COLORREF colour) {
     LineRun run{w, h, SegmentSink{DrawSegment, &pass, DrawArc}, FillBlock};
     CollectGuideSegments(g_guides.activeMask, GuideView{w, h, g_guides.variant, g_settings}, IntoRun(run));
     EndRun(run);
+    // The person's own lines go with the chosen guide, in its colour, width and outline.
+    if (OwnLinesOffered())
+        for (const LineSpan& l : OwnLineSpans(g_ownGuides.lines, g_ownGuides.selected, w, h))
+            DrawSegment(&pass, {l.x0, l.y0, l.x1, l.y1});
 }
 }  // namespace
 

@@ -21,5 +21,12 @@
 #define IDM_LOCK 32793           // the click-through lock, on or off
 #define IDM_SIZE 32794           // the size dialog
 #define IDM_COPY 32795           // the frame's area to the clipboard
+// The own lines' (Ext 0x0080), the dimming's (Ext 0x0040) and the capture switch of the work
+// tools; without their bit they do nothing.
+#define IDM_ADD_VERTICAL 32796   // a vertical line where the context menu was opened
+#define IDM_ADD_HORIZONTAL 32797 // a horizontal line there
+#define IDM_CLEAR_LINES 32798    // every own line removed
+#define IDM_DIMMING 32799        // the dimming on or off for the session
+#define IDM_NO_CAPTURE 32800     // Ext 0x0400 on or off, written to the file
 #define IDM_FIRST_RECALL 32801   // recalls layout slot 1; the slots run to 32809
 #define IDM_FIRST_STORE 32811    // stores layout slot 1; the slots run to 32819

@@ -15,13 +15,17 @@
 #include "../screen/capture.h"
 #include "../screen/fit_frame.h"
 #include "../screen/layouts.h"
+#include "../windows/dimming.h"
+#include "../windows/display_affinity.h"
 #include "../windows/navigation_grip.h"
+#include "../windows/own_guides.h"
 #include "../windows/size_dialog.h"
 #include "../windows/work_rules.h"
 #include "../windows/system_function.h"
 #include "../windows/window_set.h"
 #include "command_ids.h"
 #include "input_rules.h"
+#include "popup_menus.h"
 #include "pemoka_version.h"
 #include "tray.h"
 
@@ -80,6 +84,24 @@ int RunWorkTool(unsigned id) {
     return 0;
 }
 
+// The own lines' commands, the dimming's and the capture switch, each with its Ext bit only.
+// Without it they are unknown commands, which end with the common tail.
+int RunExtensionCommand(unsigned id) {
+    const auto ext = static_cast<uint32_t>(g_settings.Ext);
+    if (id == IDM_ADD_VERTICAL || id == IDM_ADD_HORIZONTAL || id == IDM_CLEAR_LINES) {
+        if (!(ext & kOwnLinesExt)) return 1;
+        if (id == IDM_CLEAR_LINES) ClearOwnLines();
+        else AddOwnLineAt(id == IDM_ADD_VERTICAL ? kOwnVertical : kOwnHorizontal, PopupMenuPlace());
+    } else if (id == IDM_DIMMING) {
+        if (!(ext & kDimmingExt)) return 1;
+        SwitchDimming();
+    } else {
+        if (!(ext & kWorkToolsExt)) return 1;
+        SwitchCaptureExclusion();
+    }
+    return 0;
+}
+
 bool LayoutCommand(unsigned id) {
     return (id >= IDM_FIRST_RECALL && id < IDM_FIRST_RECALL + kLayoutSlotCount) ||
            (id >= IDM_FIRST_STORE && id < IDM_FIRST_STORE + kLayoutSlotCount);
@@ -113,6 +135,11 @@ int RunFixedCommand(unsigned id) {
         case IDM_LOCK:
         case IDM_SIZE:
         case IDM_COPY: return RunWorkTool(id);
+        case IDM_ADD_VERTICAL:
+        case IDM_ADD_HORIZONTAL:
+        case IDM_CLEAR_LINES:
+        case IDM_DIMMING:
+        case IDM_NO_CAPTURE: return RunExtensionCommand(id);
         default: return 1;  // the tray menu's cancel, 32768 and everything above 32792
     }
 }
@@ -124,6 +151,13 @@ void ToggleFrameLock() {
     // While locked the way back is always at hand: the icon shows whatever Tray says.
     if (lock && !g_tray.iconAdded) AddTrayIcon();
     else if (!lock && g_settings.Tray != 1) RemoveTrayIcon();
+}
+
+void SwitchCaptureExclusion() {
+    g_settings.Ext = static_cast<int32_t>(static_cast<uint32_t>(g_settings.Ext) ^ kHideFromCapturesExt);
+    ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));
+    // Written at once, so that the editor opened now shows the same tick.
+    SaveSettings();
 }
 
 void DispatchCommand(unsigned id) {

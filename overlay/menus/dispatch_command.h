@@ -7,3 +7,6 @@ void DispatchCommand(unsigned id);
 
 // The work tools' lock on or off; the tray icon shows while it is on, whatever Tray says.
 void ToggleFrameLock();
+
+// The work tools' switch of Ext 0x0400 for every window of the set, written to the settings file.
+void SwitchCaptureExclusion();

@@ -7,9 +7,11 @@
 #include "../screen/capture.h"
 #include "../screen/fit_frame.h"
 #include "../screen/layouts.h"
+#include "../windows/dimming.h"
 #include "../windows/display_affinity.h"
 #include "../windows/frame_drag.h"
 #include "../windows/navigation_grip.h"
+#include "../windows/own_guides.h"
 #include "../windows/size_label.h"
 #include "../windows/window_set.h"
 #include "../windows/work_rules.h"
@@ -36,7 +38,16 @@ void ReloadSettings(HWND hwnd) {
     ApplyInitialGuide();
     RegisterGlobalHotKey();
     ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));
+    LoadOwnLines();
+    ApplyDimmingSettings();
     InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+// The frame's placement changed: the back pane and the dimming follow, unless the program
+// places the set itself.
+void FramePlaced(HWND hwnd, const WINDOWPOS& pos) {
+    FollowPlacement(hwnd, pos);
+    if (!g_windows.frameSync) FollowFrameWithDimming();
 }
 
 void RightClick() {
@@ -67,6 +78,7 @@ void FrameResized(HWND hwnd) {
 void KeepWhatWasSet() {
     g_settings.InitRule = InitRuleAtClose(g_settings.InitRule, g_guides.activeMask);
     SaveSettings();
+    SaveOwnLines();
     RemoveTrayIcon();
     ReleaseGlobalHotKey();
 }
@@ -94,7 +106,7 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_PAINT: PaintFrame(hwnd); return 0;
         case WM_CLOSE: CloseOverlay(); return 0;
         case WM_ENDSESSION: EndSession(wp); return 0;
-        case WM_WINDOWPOSCHANGED: FollowPlacement(hwnd, *reinterpret_cast<WINDOWPOS*>(lp)); break;
+        case WM_WINDOWPOSCHANGED: FramePlaced(hwnd, *reinterpret_cast<WINDOWPOS*>(lp)); break;
         // The guides depend on the size: whatever resized the frame, nothing of the old lines
         // may stay.
         case WM_SIZE: FrameResized(hwnd); break;
@@ -123,7 +135,9 @@ int CreateOverlay(HINSTANCE instance) { return CreateOverlayWindows(instance, Fr
 void HandleOverlayKey(unsigned virtualKey) {
     if (InModalLoop()) return;
     const bool shift = Held(VK_SHIFT), ctrl = Held(VK_CONTROL);
-    const KeyDecision tool = DecideWorkToolKey(virtualKey, shift, ctrl, static_cast<uint32_t>(g_settings.Ext));
+    const auto ext = static_cast<uint32_t>(g_settings.Ext);
+    const KeyDecision added = DecideExtensionKey(virtualKey, shift, ctrl, ext, g_ownGuides.selected.axis >= 0);
+    const KeyDecision tool = added.action != KeyAction::none ? added : DecideWorkToolKey(virtualKey, shift, ctrl, ext);
     const KeyDecision key = tool.action != KeyAction::none ? tool : DecideOverlayKey(virtualKey, shift, ctrl, g_settings.Tray);
     switch (key.action) {
         case KeyAction::none: return;
@@ -143,6 +157,14 @@ void HandleOverlayKey(unsigned virtualKey) {
         case KeyAction::lock: ToggleFrameLock(); return;
         case KeyAction::storeLayout: StoreLayout(key.dx); return;
         case KeyAction::recallLayout: RecallLayout(key.dx); return;
+        case KeyAction::addVerticalLine: AddOwnLineAt(kOwnVertical, Pointer()); return;
+        case KeyAction::addHorizontalLine: AddOwnLineAt(kOwnHorizontal, Pointer()); return;
+        case KeyAction::selectNextLine: SelectNextOwnLine(); return;
+        case KeyAction::moveLine: MoveSelectedOwnLine(key.dx, key.dy); return;
+        case KeyAction::deleteLine: DeleteSelectedOwnLine(); return;
+        case KeyAction::clearLineSelection: ClearOwnLineSelection(); return;
+        case KeyAction::switchDimming: SwitchDimming(); return;
+        case KeyAction::switchCaptureExclusion: SwitchCaptureExclusion(); return;
     }
     InvalidateRect(g_windows.frame, nullptr, TRUE);
 }
@@ -165,8 +187,10 @@ int RunOverlay(HINSTANCE instance, int showCommand) {
 
     if (!CreateOverlay(instance)) return 0;
     LoadLayouts(static_cast<uint32_t>(g_settings.Ext));
+    LoadOwnLines();
     ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));
     CentreWindowSet(showCommand);
+    ApplyDimmingSettings();
 
     // The resources hold no accelerator table; the handle stays null and claims nothing.
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));

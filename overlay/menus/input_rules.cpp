@@ -1,7 +1,9 @@
 #include "input_rules.h"
 
 #include "../guides/guide_table.h"
+#include "../windows/dimming_rules.h"
 #include "../windows/frame_geometry.h"
+#include "../windows/own_lines.h"
 #include "../windows/work_rules.h"
 #include "command_ids.h"
 
@@ -35,6 +37,22 @@ KeyDecision DecideWorkToolKey(unsigned virtualKey, bool shift, bool ctrl, uint32
         case 'L': return {KeyAction::lock, 0, 0};
         default: return {KeyAction::none, 0, 0};
     }
+}
+
+KeyDecision DecideExtensionKey(unsigned virtualKey, bool shift, bool ctrl, uint32_t ext, bool lineSelected) {
+    constexpr unsigned kTab = 0x09, kDelete = 0x2E;
+    constexpr KeyDecision kNone{KeyAction::none, 0, 0};
+    if (ctrl) return virtualKey == 'H' && !shift && (ext & kWorkToolsExt) ? KeyDecision{KeyAction::switchCaptureExclusion, 0, 0} : kNone;
+    if (virtualKey == 'D' && (ext & kDimmingExt)) return {KeyAction::switchDimming, 0, 0};
+    if (!(ext & kOwnLinesExt)) return kNone;
+    if (virtualKey == 'G') return {shift ? KeyAction::addHorizontalLine : KeyAction::addVerticalLine, 0, 0};
+    if (virtualKey == kTab) return {KeyAction::selectNextLine, 0, 0};
+    if (!lineSelected) return kNone;
+    if (virtualKey == kDelete) return {KeyAction::deleteLine, 0, 0};
+    if (virtualKey == kEscape) return {KeyAction::clearLineSelection, 0, 0};
+    const Point d = ArrowDirection(virtualKey);
+    const int step = shift ? 10 : 1;
+    return d.x || d.y ? KeyDecision{KeyAction::moveLine, d.x * step, d.y * step} : kNone;
 }
 
 bool RefusedDuringModalLoop(unsigned id, uint32_t ext) {

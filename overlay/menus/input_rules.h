@@ -6,7 +6,9 @@
 
 enum class KeyAction {
     none, close, hideToTray, nextGuide, previousGuide, nextVariant, fit, move, resize,
-    capture, copyToClipboard, lock, storeLayout, recallLayout  // the work tools'
+    capture, copyToClipboard, lock, storeLayout, recallLayout,  // the work tools'
+    addVerticalLine, addHorizontalLine, selectNextLine, moveLine, deleteLine, clearLineSelection,  // own lines
+    switchDimming, switchCaptureExclusion
 };
 
 struct KeyDecision {
@@ -25,6 +27,13 @@ KeyDecision DecideOverlayKey(unsigned virtualKey, bool shift, bool ctrl, int32_t
 // area to the clipboard, Ctrl+L locks or unlocks; Ctrl+1 to 9 recall a layout and Ctrl+Shift+1
 // to 9 store one. Ctrl+Shift with a letter does nothing.
 KeyDecision DecideWorkToolKey(unsigned virtualKey, bool shift, bool ctrl, uint32_t ext);
+
+// The keys of the extensions, asked before every other key: with Ext 0x0080 G adds a vertical
+// line at the pointer and Shift+G a horizontal one, Tab selects the next line, and while a line
+// is selected the arrows move it by 1 pixel (10 with Shift), Delete removes it and Esc only
+// clears the selection; with Ext 0x0040 D switches the dimming for the session; with the work
+// tools Ctrl+H switches Ext 0x0400. Ctrl with anything else is none of theirs.
+KeyDecision DecideExtensionKey(unsigned virtualKey, bool shift, bool ctrl, uint32_t ext, bool lineSelected);
 
 // Whether a command (the low word of WM_COMMAND) that arrives while a loop of the overlay runs,
 // from another program or handed on by that loop, is refused: the commands that would open a

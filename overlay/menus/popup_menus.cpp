@@ -4,6 +4,9 @@
 #include "../guides/guide_table.h"
 #include "../screen/aspect_ratio.h"
 #include "../screen/layouts.h"
+#include "../windows/dimming.h"
+#include "../windows/dimming_rules.h"
+#include "../windows/own_lines.h"
 #include "../windows/frame_drag.h"
 #include "../windows/window_set.h"
 #include "../windows/work_rules.h"
@@ -17,6 +20,8 @@ struct Item {
     unsigned id;
 };
 constexpr Item kSeparator{Kind::separator, kTextCount, 0};
+
+POINT g_menuPlace{};  // where the last popup menu was opened
 
 // Inserts the item at the next free position, enabled, unchecked and not default unless state
 // says otherwise.
@@ -36,8 +41,9 @@ void Append(HMENU menu, Kind kind, const char* label, unsigned id, HMENU submenu
     InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
 }
 
-void Append(HMENU menu, Language language, const Item& item, HMENU submenu = nullptr) {
-    Append(menu, item.kind, item.kind == Kind::separator ? nullptr : TextOf(language, item.text), item.id, submenu);
+void Append(HMENU menu, Language language, const Item& item, HMENU submenu = nullptr, UINT state = 0) {
+    Append(menu, item.kind, item.kind == Kind::separator ? nullptr : TextOf(language, item.text), item.id, submenu,
+           state);
 }
 
 constexpr Item kTrayItems[] = {
@@ -52,6 +58,13 @@ constexpr Item kWorkToolItems[] = {
     {Kind::plain, kTextCopyToClipboard, IDM_COPY},
     {Kind::plain, kTextFrameSize, IDM_SIZE},
     {Kind::plain, kTextLock, IDM_LOCK},
+};
+
+// The own lines' group, with Ext 0x0080.
+constexpr Item kOwnLineItems[] = {
+    {Kind::plain, kTextAddVerticalGuide, IDM_ADD_VERTICAL},
+    {Kind::plain, kTextAddHorizontalGuide, IDM_ADD_HORIZONTAL},
+    {Kind::plain, kTextClearGuides, IDM_CLEAR_LINES},
 };
 
 // The nine layout slots, each recalling its own; the empty ones greyed.
@@ -72,6 +85,7 @@ HMENU BuildLayoutMenu(Language language) {
 void TrackPopupAtCursor(HMENU menu) {
     ModalLoop tracking;
     const POINT at = Pointer();
+    g_menuPlace = at;
     SetForegroundWindow(g_windows.frame);
     TrackPopupMenuEx(menu, TPM_VERTICAL, at.x, at.y, g_windows.frame, nullptr);
     DestroyMenu(menu);
@@ -79,7 +93,9 @@ void TrackPopupAtCursor(HMENU menu) {
 }
 }  // namespace
 
-HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder) {
+POINT PopupMenuPlace() { return g_menuPlace; }
+
+HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder, bool dimming) {
     HMENU menu = CreatePopupMenu(), ratios = CreatePopupMenu();
     if (!menu || !ratios) {
         if (menu) DestroyMenu(menu);
@@ -96,9 +112,17 @@ HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder) {
     Append(menu, language, {Kind::submenu, kTextAspectRatio, 0}, ratios);
     Append(menu, language, kSeparator);
     Append(menu, language, {Kind::plain, frameHasBorder ? kTextBorderOff : kTextBorderOn, IDM_BORDER});
+    if (ext & kDimmingExt)
+        Append(menu, language, {Kind::plain, kTextDimOutside, IDM_DIMMING}, nullptr, dimming ? MFS_CHECKED : 0);
     Append(menu, language, kSeparator);
+    if (ext & kOwnLinesExt) {
+        for (const Item& item : kOwnLineItems) Append(menu, language, item);
+        Append(menu, language, kSeparator);
+    }
     if (ext & kWorkToolsExt) {
         for (const Item& item : kWorkToolItems) Append(menu, language, item);
+        Append(menu, language, {Kind::plain, kTextKeepOutOfCaptures, IDM_NO_CAPTURE}, nullptr,
+               (ext & kHideFromCapturesExt) ? MFS_CHECKED : 0);
         if (HMENU layouts = BuildLayoutMenu(language)) Append(menu, language, {Kind::submenu, kTextLayouts, 0}, layouts);
         Append(menu, language, kSeparator);
     }
@@ -120,7 +144,7 @@ HMENU BuildTrayMenu(bool locked) {
 
 void ShowContextMenu() {
     const bool border = (GetWindowLongA(g_windows.frame, GWL_STYLE) & WS_BORDER) != 0;
-    if (HMENU menu = BuildContextMenu(static_cast<uint32_t>(g_settings.Ext), border)) TrackPopupAtCursor(menu);
+    if (HMENU menu = BuildContextMenu(static_cast<uint32_t>(g_settings.Ext), border, g_dimming.on)) TrackPopupAtCursor(menu);
 }
 
 void ShowTrayMenu() {

@@ -8,6 +8,7 @@
 #include "../../settings/settings_file.h"
 #include "../../settings/settings_record.h"
 #include "../../settings/shown_text.h"
+#include "../windows/dimming.h"
 #include "../windows/gdi_holders.h"
 #include "../windows/navigation_grip.h"
 #include "../windows/system_function.h"
@@ -94,7 +95,8 @@ bool CaptureRunning() { return g_capturing; }
 
 void SendGripAway() {
     constexpr DWORD kGripLeaves = 100;
-    if (HideNavigationGrip()) Sleep(kGripLeaves);
+    const bool grip = HideNavigationGrip(), dimming = HideDimming();
+    if (grip || dimming) Sleep(kGripLeaves);
 }
 
 void CaptureFrameArea() {
@@ -114,6 +116,7 @@ void CaptureFrameArea() {
     if (AskForBitmapPath(path, filterIndex)) WritePicture(path, filterIndex, r.right - r.left, r.bottom - r.top);
     ReleaseScreenSnapshot();
     RestoreWindowSet();
+    ReturnDimming();
     g_capturing = false;
 }
 
@@ -127,5 +130,6 @@ void CopyFrameAreaToClipboard() {
     PutSnapshotOnClipboard(g_windows.frame, r.right - r.left, r.bottom - r.top);
     ReleaseScreenSnapshot();
     RestoreWindowSet();
+    ReturnDimming();
     g_capturing = false;
 }

@@ -9,6 +9,7 @@ void CaptureFrameArea();
 void CopyFrameAreaToClipboard();
 // From the copy of a capture to its end, across the save dialog.
 bool CaptureRunning();
-// The grip is an ordinary window that a screen copy would take: it is hidden before any copy
-// of the overlay's, and given a moment to leave the screen when it was shown.
+// The grip and the dimming are ordinary windows that a screen copy would take: they are hidden
+// before any copy of the overlay's, and given a moment to leave the screen when they were shown.
+// The dimming stays away until ReturnDimming.
 void SendGripAway();

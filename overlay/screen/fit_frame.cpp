@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "../../settings/settings_record.h"
+#include "../windows/dimming.h"
 #include "../windows/gdi_holders.h"
 #include "../windows/window_set.h"
 #include "capture.h"
@@ -58,6 +59,7 @@ void FitFrameToContent() {
                 SearchOpposite(screen.dc, StripBeside(StripSide::left, f, d, range),
                                StripBeside(StripSide::right, f, d, range), left, right);
     }
+    ReturnDimming();
     if (!found) return;
     const Rect n = FittedFrame(f, top, bottom, left, right);
     SetWindowPos(g_windows.frame, HWND_TOPMOST, n.left, n.top, n.right - n.left, n.bottom - n.top, 0);

@@ -7,6 +7,7 @@
 #include "../../settings/layout_file.h"
 #include "../guides/guide_table.h"
 #include "../windows/frame_geometry.h"
+#include "../windows/own_guides.h"
 #include "../windows/window_set.h"
 
 Layouts g_layouts{};
@@ -50,6 +51,7 @@ void StoreLayout(int number) {
     g_layouts.slots[number - 1] = slot;
     g_layouts.held[number - 1] = true;
     SaveLayoutSlot(number, slot);  // a file that cannot be written keeps the slot for this run
+    StoreSlotOwnLines(number);
 }
 
 void RecallLayout(int number) {
@@ -59,6 +61,7 @@ void RecallLayout(int number) {
     SetWindowPos(g_windows.frame, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
     g_guides.activeMask = s.mask;
     g_guides.variant = s.variant;
+    RecallSlotOwnLines(number);
     InvalidateRect(g_windows.frame, nullptr, TRUE);
 }
 

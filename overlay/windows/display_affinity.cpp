@@ -1,5 +1,6 @@
 #include "display_affinity.h"
 
+#include "dimming.h"
 #include "system_function.h"
 #include "window_set.h"
 #include "work_rules.h"
@@ -21,7 +22,8 @@ void ApplyDisplayAffinity(uint32_t ext) {
     auto* set = AffinitySetter();
     if (affinity < 0 || !set) return;
     bool applied = false;
-    for (HWND w : {g_windows.frame, g_windows.back, g_windows.grip, g_windows.sizeLabel})
+    for (HWND w : {g_windows.frame, g_windows.back, g_windows.grip, g_windows.sizeLabel, g_dimming.strips[0],
+                   g_dimming.strips[1], g_dimming.strips[2], g_dimming.strips[3]})
         if (w && set(w, static_cast<DWORD>(affinity))) applied = true;
     if (applied) g_windows.excludedFromCaptures = affinity != 0;
 }

@@ -1,13 +1,18 @@
 #include "frame_drag.h"
 
+#include "dimming.h"
 #include "frame_geometry.h"
 #include "navigation_grip.h"
+#include "own_guides.h"
 #include "window_dpi.h"
 #include "window_set.h"
 
 namespace {
+// The drag of one of the person's own lines.
+constexpr int kDragLine = 16;
+
 struct DragState {
-    int mode;    // 0 idle, edge flags for a resize, kDragMove for a move
+    int mode;    // 0 idle, edge flags for a resize, kDragMove for a move, kDragLine
     int cursor;  // system cursor id chosen at button-down; 0 for a move
     POINT last;  // pointer at button-down and after every handled drag move
     bool moved;  // the pointer moved since button-down
@@ -28,6 +33,17 @@ void ShowSizingCursor(int id) { SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(
 void HitTestFrame(int record) {
     const POINT p = Pointer();
     const ZoneHit hit = ClassifyPointer(FrameRect(), {p.x, p.y}, ScaleForDpi(kEdgeZone, WindowDpi(g_windows.frame)));
+    if (g_drag.mode == kDragLine) {  // the line's cursor stays for the whole drag
+        ShowSizingCursor(g_drag.cursor);
+        return;
+    }
+    const int line = g_drag.mode ? 0 : OwnLineCursor(p);
+    if (line) ShowSizingCursor(line);
+    if (record == 1 && line && BeginOwnLineDrag(p)) {
+        g_drag.mode = kDragLine;
+        g_drag.cursor = line;
+        return;
+    }
     const int entry = kZoneCursors[hit.zoneIndex];
     // During a resize every edge zone shows the cursor of the zone where the drag began.
     if (entry) ShowSizingCursor(g_drag.cursor ? g_drag.cursor : entry);
@@ -39,7 +55,9 @@ void HitTestFrame(int record) {
 
 // The final step of a resize, or nothing for a move; then back to idle.
 void FinishDrag() {
-    if (g_drag.mode != kDragMove) {
+    if (g_drag.mode == kDragLine) {
+        EndOwnLineDrag(Pointer());
+    } else if (g_drag.mode != kDragMove) {
         const POINT p = Pointer();
         ResizeFrameStep(p.x - g_drag.last.x, p.y - g_drag.last.y, g_drag.mode, 0);
         g_windows.frameSync = 0;
@@ -59,18 +77,35 @@ void MoveWindowSet(int dx, int dy) {
     const Rect r = FrameRect();
     const int x = r.left + dx, y = r.top + dy;
     g_windows.frameSync = 1;
-    SetWindowPos(g_windows.frame, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE);
-    SetWindowPos(g_windows.back, g_windows.frame, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    // Frame, back pane and dimming in one batch, so that they never part on the screen.
+    HDWP batch = BeginDeferWindowPos(2 + kDimStrips);
+    if (batch) batch = DeferWindowPos(batch, g_windows.frame, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE);
+    if (batch) batch = DeferWindowPos(batch, g_windows.back, g_windows.frame, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    if (batch) batch = DeferDimming(batch, {x, y, x + r.right - r.left, y + r.bottom - r.top});
+    if (!batch || !EndDeferWindowPos(batch)) {
+        SetWindowPos(g_windows.frame, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE);
+        SetWindowPos(g_windows.back, g_windows.frame, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+        FollowFrameWithDimming();
+    }
     g_windows.frameSync = 0;
 }
 
 void ResizeFrameStep(int dx, int dy, int edges, int live) {
     const POINT p = Pointer();
     const bool keepDifference = g_drag.mode != 0 && Held(VK_CONTROL);
-    const ResizePlacement step =
-        ComputeResizeStep(FrameRect(), dx, dy, edges, live == 1, {p.x, p.y}, keepDifference);
+    const Rect r = FrameRect();
+    const ResizePlacement step = ComputeResizeStep(r, dx, dy, edges, live == 1, {p.x, p.y}, keepDifference);
     const UINT flags = (step.move ? 0 : SWP_NOMOVE) | (step.size ? 0 : SWP_NOSIZE);
-    SetWindowPos(g_windows.frame, HWND_TOPMOST, step.x, step.y, step.w, step.h, flags);
+    const int x = step.move ? step.x : r.left, y = step.move ? step.y : r.top;
+    const int w = step.size ? step.w : r.right - r.left, h = step.size ? step.h : r.bottom - r.top;
+    // The dimming follows in the same batch; a frame placed by anyone else takes it along itself.
+    HDWP batch = g_windows.frameSync ? BeginDeferWindowPos(1 + kDimStrips) : nullptr;
+    if (batch) batch = DeferWindowPos(batch, g_windows.frame, HWND_TOPMOST, step.x, step.y, step.w, step.h, flags);
+    if (batch) batch = DeferDimming(batch, {x, y, x + w, y + h});
+    if (!batch || !EndDeferWindowPos(batch)) {
+        SetWindowPos(g_windows.frame, HWND_TOPMOST, step.x, step.y, step.w, step.h, flags);
+        if (g_windows.frameSync) FollowFrameWithDimming();
+    }
     InvalidateRect(g_windows.frame, nullptr, TRUE);
     if (live != 0) return;
     ShowBackPane();
@@ -90,7 +125,9 @@ void ContinueDrag() {
     const POINT p = Pointer();
     if (p.x == g_drag.last.x && p.y == g_drag.last.y) return;
     g_drag.moved = true;
-    if (g_drag.mode == kDragMove) {
+    if (g_drag.mode == kDragLine) {
+        ContinueOwnLineDrag(p);
+    } else if (g_drag.mode == kDragMove) {
         MoveWindowSet(p.x - g_drag.last.x, p.y - g_drag.last.y);
     } else {
         g_windows.frameSync = 1;

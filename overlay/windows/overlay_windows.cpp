@@ -3,6 +3,7 @@
 // which decides what they do.
 #include "../../settings/settings_record.h"
 #include "../resources/resource.h"
+#include "dimming.h"
 #include "frame_drag.h"
 #include "navigation_grip.h"
 #include "size_label.h"
@@ -71,6 +72,7 @@ int CreateOverlayWindows(HINSTANCE instance, WNDPROC frameProc) {
 }
 
 void DestroyOverlayWindows() {
+    DestroyDimming();
     const HWND windows[] = {g_windows.sizeLabel, g_windows.grip, g_windows.back, g_windows.frame};
     for (HWND w : windows)
         if (w) DestroyWindow(w);

@@ -340,6 +340,8 @@ unsigned long Keysym(WORD vk) {
         case VK_F4: return 0xffc1;
         case VK_ESCAPE: return 0xff1b;
         case VK_RETURN: return 0xff0d;
+        case VK_TAB: return 0xff09;
+        case VK_DELETE: return 0xffff;
         default: return 0;
     }
 }

@@ -1,0 +1,20 @@
+// The dimming outside the frame (Ext 0x0040): what lies around the frame on every monitor is
+// darkened by black windows that take no input. Platform-free: their rectangles and the level.
+#pragma once
+#include <cstdint>
+
+#include "frame_geometry.h"
+
+constexpr uint32_t kDimmingExt = 0x0040;
+constexpr int kDimLevelLeast = 10, kDimLevelMost = 90, kDimLevelDefault = 50;  // per cent black
+
+// The strips that darken everything outside the frame within the bounds of all monitors: above
+// it and below it across the whole width, and left and right of it at its height. A strip with
+// nothing in it is empty (all zero). At most four; their count.
+constexpr int kDimStrips = 4;
+int DimStrips(const Rect& frame, const Rect* monitors, int monitorCount, Rect (&out)[kDimStrips]);
+
+// A level from the settings file within 10..90.
+int DimLevel(int32_t fromFile);
+// Its opacity for a layered window, 0..255: floor(level * 255 / 100 + 0.5).
+int DimAlpha(int level);
