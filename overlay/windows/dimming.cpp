@@ -53,8 +53,9 @@ int Strips(const RECT& frame, Rect (&out)[kDimStrips]) {
     return DimStrips({frame.left, frame.top, frame.right, frame.bottom}, &screen, 1, out);
 }
 
-// Each strip shown at its place, or hidden; a hidden one is shown in the same call that places
-// it, below the back pane.
+// Each strip shown at its place, or hidden. A hidden one is shown in the same call that places
+// it, at the top of the topmost band: Wine's X driver raises a window it shows only when no
+// window stands above it, and the strips never cover the frame.
 template <typename Place>
 void PlaceStrips(const RECT& frame, Place place) {
     Rect r[kDimStrips];
@@ -64,7 +65,7 @@ void PlaceStrips(const RECT& frame, Place place) {
         if (!s) continue;
         const bool shown = IsWindowVisible(s) != 0;
         if (i < n)
-            place(s, shown ? nullptr : g_windows.back, r[i].left, r[i].top, r[i].right - r[i].left, r[i].bottom - r[i].top,
+            place(s, shown ? nullptr : HWND_TOPMOST, r[i].left, r[i].top, r[i].right - r[i].left, r[i].bottom - r[i].top,
                   SWP_NOACTIVATE | (shown ? SWP_NOZORDER : SWP_SHOWWINDOW));
         else if (shown)
             place(s, nullptr, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_HIDEWINDOW);

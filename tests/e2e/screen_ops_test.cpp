@@ -158,6 +158,25 @@ TEST(Fit, TheFKeyFitsAtOnce) {
     ASSERT_TRUE(o.Close());
 }
 
+// The dimming leaves the screen before the fit reads it: the frame grows to the same edges as
+// without it.
+TEST(Fit, TheDimmingIsNotRead) {
+    Overlay o;
+    ASSERT_TRUE(o.Start(Ini(kFrameSize + "Ext=64\r\n")));
+    const RECT f = o.FrameRect();
+    ASSERT_TRUE(o.Focus());
+    ASSERT_TRUE(Tap('D'));  // off while the band is painted and checked
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(FindProcessWindow(o.process.dwProcessId, "__pemoka_246__Dim")); }));
+    Content content;
+    ASSERT_TRUE(content.Black(f, 20));
+    ASSERT_TRUE(Tap('D'));
+    // White beyond the band darkened to grey, which the fit would take for an edge.
+    ASSERT_TRUE(WaitUntil([&] { return ColourClass(ScreenPixel(f.left, f.top - 40)) != ColourClass(RGB(255, 255, 255)); }));
+    ASSERT_TRUE(Tap('F'));
+    EXPECT_TRUE(o.SettlesAt(Grown(f, 20)));
+    ASSERT_TRUE(o.Close());
+}
+
 TEST(Capture, CancelWritesNothingAndBringsTheWindowsBack) {
     Overlay o;
     ASSERT_TRUE(o.Start());

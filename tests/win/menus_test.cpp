@@ -59,8 +59,9 @@ TEST(Menus, ContextMenuFollowsExtAndTheBorder) {
     const std::vector<MenuItem> golden{{"黄金比グリッド", 0x400}, {"黄金螺旋", 0x800}, {"黄金三角形", 0x1000},
                                        {"ダイナミックシンメトリー", 0x2000}};
     const std::vector<MenuItem> tools{{"キャプチャー保存\tCtrl+S", 32772}, {"クリップボードにコピー\tCtrl+C", 32795},
-                                      {"サイズ指定...", 32794}, {"ロック(クリック透過)\tCtrl+L", 32793},
-                                      {"> レイアウト", 0}, {"-", 0}};
+                                      {"サイズ指定...", 32794}, {"ロック(クリック透過)\tCtrl+L", 32793}};
+    const std::vector<MenuItem> ownLines{{"縦ガイドを追加", 32796}, {"横ガイドを追加", 32797}, {"ガイドをすべて消す", 32798},
+                                         {"-", 0}};
     // The layouts: the empty slots greyed, a held one with its size and guide.
     std::vector<MenuItem> layouts;
     for (unsigned n = 1; n <= 9; ++n) layouts.push_back({std::to_string(n) + ": (空き)", 32800 + n, MFS_GRAYED});
@@ -68,18 +69,27 @@ TEST(Menus, ContextMenuFollowsExtAndTheBorder) {
     g_layouts = {};
     g_layouts.slots[1] = {10, 20, 1080, 1350, 0x800, 3};
     g_layouts.held[1] = true;
-    for (uint32_t ext : {0u, 0x8000u, 0x4000u, 0xC000u, 0x1000u, 0x1FFFu, 0x2000u, 0x3FFFu, 0x7FFFu, 0xFFFFFFFFu}) {
+    for (uint32_t ext : {0u, 0x8000u, 0x4000u, 0xC000u, 0x1000u, 0x1400u, 0x40u, 0x80u, 0x1FFFu, 0x2000u, 0x3FFFu, 0x7FFFu, 0xFFFFFFFFu}) {
         for (bool border : {true, false}) {
             std::vector<MenuItem> want = guides;
             if (ext & 0x8000) want.push_back({"レイルマン比率", 0x40});
             if (ext & 0x4000) want.insert(want.end(), golden.begin(), golden.end());
             if (ext & 0x2000) want.push_back({"セーフエリア", 0x4000});
             const std::vector<MenuItem> tail{{"-", 0}, {"フィット", 32771}, {"> アスペクト比", 0}, {"-", 0},
-                                             {border ? "外枠無し" : "外枠有り", 32791}, {"-", 0}};
+                                             {border ? "外枠無し" : "外枠有り", 32791}};
             want.insert(want.end(), tail.begin(), tail.end());
-            if (ext & 0x1000) want.insert(want.end(), tools.begin(), tools.end());
+            // The dimming's item ticked while it is on (here: with the border off).
+            if (ext & 0x40) want.push_back({"周囲を暗く", 32799, border ? 0u : MFS_CHECKED});
+            want.push_back({"-", 0});
+            if (ext & 0x80) want.insert(want.end(), ownLines.begin(), ownLines.end());
+            if (ext & 0x1000) {
+                want.insert(want.end(), tools.begin(), tools.end());
+                want.push_back({"キャプチャーに写さない", 32800, (ext & 0x400) ? MFS_CHECKED : 0u});
+                want.push_back({"> レイアウト", 0});
+                want.push_back({"-", 0});
+            }
             want.push_back({"終了", 32769});
-            HMENU menu = BuildContextMenu(ext, border), submenu = nullptr, last = nullptr;
+            HMENU menu = BuildContextMenu(ext, border, !border), submenu = nullptr, last = nullptr;
             ASSERT_NE(menu, nullptr);
             EXPECT_EQ(ReadMenu(menu, &submenu, &last), want) << std::hex << ext << " border " << border;
             ASSERT_NE(submenu, nullptr);
