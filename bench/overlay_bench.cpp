@@ -3,7 +3,9 @@
 // - start-up and working set, against a minimal program that shows the same window;
 // - painting each guide on a 3840 x 2160 frame, against erasing that frame (which every paint
 //   does); the goal there is also a paint within one frame of a 60 Hz screen;
-// - drag steps (the two-window move and a live resize step), against a bare SetWindowPos;
+// - painting the thirds with 16 own lines each way, one of them selected, on that frame;
+// - drag steps (the set's move, with the dimming too, and a live resize step), against a bare
+//   SetWindowPos;
 // - the capture's bitmap file of a 1920 x 1080 frame, against one WriteFile of as many bytes,
 //   and its PNG file against the bitmap file;
 // - timer wake-ups of the idle window set (the grip dormant), against none.
@@ -19,8 +21,10 @@
 #include "overlay/screen/picture_data.h"
 #include "overlay/screen/screen_snapshot.h"
 #include "overlay/screen/write_bitmap_file.h"
+#include "overlay/windows/dimming.h"
 #include "overlay/windows/frame_drag.h"
 #include "overlay/windows/frame_geometry.h"
+#include "overlay/windows/own_guides.h"
 #include "overlay/windows/window_set.h"
 
 void StartupBench();
@@ -74,6 +78,22 @@ void PaintBench() {
         TableRow(measure, "the plain paint", paint * 1e3, "ms", outlined / paint, Goal(outlined, goal, sizeof goal));
     }
 
+    // The most own lines there may be, with the selected one dashed.
+    g_settings = DefaultSettings();
+    g_settings.Ext = static_cast<int32_t>(kOwnLinesExt);
+    g_guides = {kGuideTable[0].mask, 0};
+    g_ownGuides = {};
+    for (int i = 1; i <= kOwnLinesMax; ++i) {
+        AddOwnLine(g_ownGuides.lines, kOwnVertical, i * 580);
+        AddOwnLine(g_ownGuides.lines, kOwnHorizontal, i * 590);
+    }
+    g_ownGuides.selected = {kOwnVertical, 3};
+    const double own = PerCall([&](int) { PaintGuides(dc, kW, kH); });
+    char goal[32];
+    TableRow("paint: thirds and 16 own lines each way", "erasing 3840 x 2160", erase * 1e3, "ms", own / erase,
+             Goal(own, goal, sizeof goal));
+    g_ownGuides = {};
+
     SelectObject(dc, old);
     DeleteObject(bitmap);
     DeleteDC(dc);
@@ -116,8 +136,27 @@ void DragBench() {
         bare += t1 - t0, move += t2 - t1, resize += t3 - t2;
     }
     g_windows.frameSync = 0;
-    TableRow("drag: two-window move step", "bare SetWindowPos", bare / kSteps * 1e6, "us", move / bare, "none set");
+    TableRow("drag: the set's move step", "bare SetWindowPos", bare / kSteps * 1e6, "us", move / bare, "<= 1.2");
     TableRow("drag: live resize step", "bare SetWindowPos", bare / kSteps * 1e6, "us", resize / bare, "none set");
+
+    // The same move with the dimming's four strips around the frame.
+    g_settings.Ext = static_cast<int32_t>(kDimmingExt);
+    ApplyDimmingSettings();
+    double dimmedBare = 0, dimmed = 0;
+    for (int i = 0; i < kSteps; ++i) {
+        const double t0 = Now();
+        SetWindowPos(plain, HWND_TOPMOST, 100 + (i & 1), 100, 0, 0, SWP_NOSIZE);
+        Pump();
+        const double t1 = Now();
+        MoveWindowSet(i & 1 ? 1 : -1, 0);
+        Pump();
+        const double t2 = Now();
+        dimmedBare += t1 - t0, dimmed += t2 - t1;
+    }
+    TableRow("drag: the set's move step, dimming on", "bare SetWindowPos", dimmedBare / kSteps * 1e6, "us",
+             dimmed / dimmedBare, "<= 1.5");
+    DestroyDimming();
+    g_settings.Ext = 0;
     DestroyWindow(plain);
 
     // Idle: every message that arrives in three seconds, timers counted apart.

@@ -64,9 +64,15 @@ void PlaceStrips(const RECT& frame, Place place) {
         HWND s = g_dimming.strips[i];
         if (!s) continue;
         const bool shown = IsWindowVisible(s) != 0;
+        RECT now{};
+        GetWindowRect(s, &now);
+        // A strip that stays as it is is left alone: a sideways move changes two strips only.
+        if (i < n && shown && now.left == r[i].left && now.top == r[i].top && now.right == r[i].right &&
+            now.bottom == r[i].bottom)
+            continue;
         if (i < n)
             place(s, shown ? nullptr : HWND_TOPMOST, r[i].left, r[i].top, r[i].right - r[i].left, r[i].bottom - r[i].top,
-                  SWP_NOACTIVATE | (shown ? SWP_NOZORDER : SWP_SHOWWINDOW));
+                  SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING | (shown ? SWP_NOZORDER : SWP_SHOWWINDOW));
         else if (shown)
             place(s, nullptr, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_HIDEWINDOW);
     }

@@ -12,17 +12,16 @@ int DimStrips(const Rect& frame, const Rect* monitors, int monitorCount, Rect (&
         b.right = std::max(b.right, monitors[i].right);
         b.bottom = std::max(b.bottom, monitors[i].bottom);
     }
-    // The frame as it lies within the bounds; the strips keep to them.
-    const int top = std::clamp(frame.top, b.top, b.bottom), bottom = std::clamp(frame.bottom, top, b.bottom);
-    const int left = std::clamp(frame.left, b.left, b.right), right = std::clamp(frame.right, left, b.right);
-    const Rect strips[kDimStrips] = {
-        {b.left, b.top, b.right, top}, {b.left, bottom, b.right, b.bottom},
-        {b.left, top, left, bottom},   {right, top, b.right, bottom},
-    };
-    int n = 0;
-    for (const Rect& r : strips)
-        if (r.right > r.left && r.bottom > r.top) out[n++] = r;
-    return n;
+    // Each strip reaches a whole screen's width or height beyond the frame, so that a move
+    // only moves strips and never resizes one; past the screens nothing shows. A frame beyond
+    // the screens still has everything on them darkened.
+    const long long w = b.right - b.left, h = b.bottom - b.top;
+    const auto at = [](long long v) { return static_cast<int>(std::clamp<long long>(v, INT32_MIN / 2, INT32_MAX / 2)); };
+    out[0] = {b.left, at(std::min<long long>(b.top, frame.top - h)), b.right, frame.top};
+    out[1] = {b.left, frame.bottom, b.right, at(std::max<long long>(b.bottom, frame.bottom + h))};
+    out[2] = {at(std::min<long long>(b.left, frame.left - w)), frame.top, frame.left, frame.bottom};
+    out[3] = {frame.right, frame.top, at(std::max<long long>(b.right, frame.right + w)), frame.bottom};
+    return kDimStrips;
 }
 
 int DimLevel(int32_t fromFile) { return std::clamp<int32_t>(fromFile, kDimLevelLeast, kDimLevelMost); }

@@ -8,9 +8,11 @@
 constexpr uint32_t kDimmingExt = 0x0040;
 constexpr int kDimLevelLeast = 10, kDimLevelMost = 90, kDimLevelDefault = 50;  // per cent black
 
-// The strips that darken everything outside the frame within the bounds of all monitors: above
-// it and below it across the whole width, and left and right of it at its height. A strip with
-// nothing in it is empty (all zero). At most four; their count.
+// The strips that darken everything outside the frame on all monitors: above it and below it
+// across the bounds of all monitors, and left and right of it at its height, none overlapping
+// another or the frame. Each reaches past the frame by the bounds' width or height, so that a
+// move of the frame moves them without resizing them. Four, or none without a monitor; their
+// count.
 constexpr int kDimStrips = 4;
 int DimStrips(const Rect& frame, const Rect* monitors, int monitorCount, Rect (&out)[kDimStrips]);
 

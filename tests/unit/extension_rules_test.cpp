@@ -1,6 +1,8 @@
 // The extensions' keys, and the dimming's strips and level.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "overlay/menus/input_rules.h"
 #include "overlay/windows/dimming_rules.h"
 
@@ -37,32 +39,69 @@ TEST(ExtensionRules, KeysOfOwnLinesDimmingAndTheCaptureSwitch) {
             << std::hex << c.key << " shift " << c.shift << " ctrl " << c.ctrl << " ext " << c.ext << " selected " << c.selected;
 }
 
-TEST(ExtensionRules, TheDimmingCoversEverythingAroundTheFrame) {
+namespace {
+bool In(const Rect& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
+}  // namespace
+
+// Every pixel of the monitors outside the frame lies in exactly one strip, and none of the frame
+// does: sampled on a grid and on both sides of each of the frame's edges.
+TEST(ExtensionRules, TheDimmingCoversEverythingAroundTheFrameOnce) {
     const Rect one[] = {{0, 0, 1280, 1024}};
     const Rect two[] = {{0, 0, 1920, 1080}, {1920, -200, 3360, 2360}};  // the second upright, higher up
-    const struct { const char* what; const Rect* monitors; int count; Rect frame; int n; Rect want[4]; } cases[] = {
-        {"in the middle", one, 1, {100, 200, 300, 400}, 4,
-         {{0, 0, 1280, 200}, {0, 400, 1280, 1024}, {0, 200, 100, 400}, {300, 200, 1280, 400}}},
-        {"in the top-left corner", one, 1, {0, 0, 300, 400}, 2, {{0, 400, 1280, 1024}, {300, 0, 1280, 400}}},
-        {"partly off the screen", one, 1, {-50, 900, 200, 1100}, 2, {{0, 0, 1280, 900}, {200, 900, 1280, 1024}}},
-        {"on no monitor", one, 1, {2000, 2000, 2200, 2200}, 1, {{0, 0, 1280, 1024}}},
-        {"over the whole screen", one, 1, {0, 0, 1280, 1024}, 0, {}},
-        {"across two monitors", two, 2, {1800, 100, 2100, 500}, 4,
-         {{0, -200, 3360, 100}, {0, 500, 3360, 2360}, {0, 100, 1800, 500}, {2100, 100, 3360, 500}}},
-        {"on the upright monitor", two, 2, {2000, -200, 3360, 2360}, 1, {{0, -200, 2000, 2360}}},
+    const struct { const char* what; const Rect* monitors; int count; Rect frame; } cases[] = {
+        {"in the middle", one, 1, {100, 200, 300, 400}},
+        {"in the top-left corner", one, 1, {0, 0, 300, 400}},
+        {"partly off the screen", one, 1, {-50, 900, 200, 1100}},
+        {"beyond the screen", one, 1, {2000, 2000, 2200, 2200}},
+        {"far beyond it, as a hand-edited slot may be", one, 1, {-1000000, 5, -999000, 500}},
+        {"over the whole screen", one, 1, {0, 0, 1280, 1024}},
+        {"across two monitors", two, 2, {1800, 100, 2100, 500}},
+        {"on the upright monitor", two, 2, {2000, -200, 3360, 2360}},
     };
     for (const auto& c : cases) {
-        Rect got[kDimStrips];
-        ASSERT_EQ(DimStrips(c.frame, c.monitors, c.count, got), c.n) << c.what;
-        for (int i = 0; i < c.n; ++i) {
-            EXPECT_EQ(got[i].left, c.want[i].left) << c.what << " strip " << i;
-            EXPECT_EQ(got[i].top, c.want[i].top) << c.what << " strip " << i;
-            EXPECT_EQ(got[i].right, c.want[i].right) << c.what << " strip " << i;
-            EXPECT_EQ(got[i].bottom, c.want[i].bottom) << c.what << " strip " << i;
+        Rect strips[kDimStrips];
+        ASSERT_EQ(DimStrips(c.frame, c.monitors, c.count, strips), kDimStrips) << c.what;
+        std::vector<Point> points;
+        for (int m = 0; m < c.count; ++m)
+            for (int y = c.monitors[m].top; y < c.monitors[m].bottom; y += 37)
+                for (int x = c.monitors[m].left; x < c.monitors[m].right; x += 41) points.push_back({x, y});
+        for (int d : {-1, 0}) {
+            points.push_back({c.frame.left + d, (c.frame.top + c.frame.bottom) / 2});
+            points.push_back({c.frame.right + d, (c.frame.top + c.frame.bottom) / 2});
+            points.push_back({(c.frame.left + c.frame.right) / 2, c.frame.top + d});
+            points.push_back({(c.frame.left + c.frame.right) / 2, c.frame.bottom + d});
+        }
+        for (const Point& p : points) {
+            bool onMonitor = false;
+            for (int m = 0; m < c.count; ++m) onMonitor = onMonitor || In(c.monitors[m], p.x, p.y);
+            if (!onMonitor) continue;
+            int covering = 0;
+            for (const Rect& s : strips) covering += In(s, p.x, p.y);
+            EXPECT_EQ(covering, In(c.frame, p.x, p.y) ? 0 : 1) << c.what << " at " << p.x << "," << p.y;
         }
     }
     Rect none[kDimStrips];
     EXPECT_EQ(DimStrips({0, 0, 10, 10}, one, 0, none), 0) << "no monitor known: nothing darkened";
+}
+
+// A move of the frame on the screen moves the strips and resizes none, so that a drag step
+// costs no repaint of them; a sideways move leaves the strips above and below where they are.
+TEST(ExtensionRules, AMoveOnlyMovesTheStrips) {
+    const Rect screen[] = {{0, 0, 1280, 1024}};
+    Rect before[kDimStrips], after[kDimStrips], down[kDimStrips];
+    DimStrips({100, 200, 300, 400}, screen, 1, before);
+    DimStrips({101, 200, 301, 400}, screen, 1, after);
+    DimStrips({100, 210, 300, 410}, screen, 1, down);
+    for (int i = 0; i < kDimStrips; ++i) {
+        EXPECT_EQ(after[i].right - after[i].left, before[i].right - before[i].left) << i;
+        EXPECT_EQ(after[i].bottom - after[i].top, before[i].bottom - before[i].top) << i;
+        EXPECT_EQ(down[i].right - down[i].left, before[i].right - before[i].left) << i;
+        EXPECT_EQ(down[i].bottom - down[i].top, before[i].bottom - before[i].top) << i;
+    }
+    for (int i : {0, 1}) {
+        EXPECT_EQ(after[i].left, before[i].left);
+        EXPECT_EQ(after[i].top, before[i].top);
+    }
 }
 
 TEST(ExtensionRules, TheDimmingLevelKeepsWithinItsRange) {
