@@ -50,6 +50,7 @@ bool HotKeyNeedsTest(int32_t tray, int32_t hotkey, const Settings& asRead) {
 const ExtensionBox kExtensionBoxes[kExtensionBoxCount] = {
     {IDC_EXT_RAILMAN, 0x8000}, {IDC_EXT_GOLDEN, 0x4000},   {IDC_EXT_SAFE_AREAS, 0x2000},
     {IDC_EXT_TOOLS, 0x1000},   {IDC_EXT_OUTLINE, 0x0800}, {IDC_EXT_NO_CAPTURE, 0x0400},
+    {IDC_EXT_OWN_LINES, 0x0080}, {IDC_EXT_DIMMING, 0x0040},
 };
 
 LanguageChoice LanguageChoiceOf(int32_t ext) {

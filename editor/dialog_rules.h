@@ -30,7 +30,7 @@ struct ExtensionBox {
     int control;
     uint32_t bit;
 };
-constexpr int kExtensionBoxCount = 6;
+constexpr int kExtensionBoxCount = 8;
 extern const ExtensionBox kExtensionBoxes[kExtensionBoxCount];
 enum class LanguageChoice { automatic, japanese, english };
 // The choice that Ext shows: Japanese with 0x0200 (also when both bits are set), English with

@@ -7,6 +7,7 @@
 
 #include "../settings/number_field.h"
 #include "../settings/settings_file.h"
+#include "../overlay/windows/dimming_rules.h"
 #include "../overlay/windows/system_function.h"
 #include "../settings/shared_names.h"
 #include "../settings/shown_text.h"
@@ -71,6 +72,23 @@ void ShowExtensions(HWND dialog) {
                    : language == LanguageChoice::english ? IDC_LANGUAGE_ENGLISH
                                                          : IDC_LANGUAGE_AUTO,
                    BST_CHECKED);
+}
+
+// The dimming's level lives in a section of its own, "DIM"; read within 10..90.
+constexpr char kDimSection[] = "DIM", kDimKey[] = "Level";
+
+int ReadDimLevel() {
+    char path[MAX_PATH];
+    if (!SettingsFilePath(path)) return kDimLevelDefault;
+    return DimLevel(static_cast<int32_t>(GetPrivateProfileIntA(kDimSection, kDimKey, kDimLevelDefault, path)));
+}
+
+// Written only with the dimming ticked: without it the file gains nothing of it.
+bool SaveDimLevel(HWND dialog) {
+    char path[MAX_PATH], text[12];
+    if (!Checked(dialog, IDC_EXT_DIMMING)) return true;
+    std::snprintf(text, sizeof text, "%d", DimLevel(ReadNumberField(dialog, IDC_DIM_LEVEL, true)));
+    return SettingsFilePath(path) && WritePrivateProfileStringA(kDimSection, kDimKey, text, path);
 }
 
 void Warn(HWND dialog, const char* text) { ShowMessageBox(dialog, WideText(text), MB_OK | MB_ICONWARNING); }
@@ -149,6 +167,8 @@ int InitSettingsDialog(HWND dialog) {
     g_editor.key = key;
     FillStartupList(dialog);
     ShowExtensions(dialog);
+    AttachUpDown(dialog, IDC_DIM_LEVEL_SPIN, IDC_DIM_LEVEL, kDimLevelLeast, kDimLevelMost);
+    SetDlgItemInt(dialog, IDC_DIM_LEVEL, static_cast<UINT>(ReadDimLevel()), TRUE);
     return 1;
 }
 
@@ -192,6 +212,10 @@ int ApplySettingsDialog(HWND dialog) {
     g_settings = s;
     if (!SaveSettings()) {
         g_settings = asRead;
+        WarnUnwritten(dialog);
+        return 0;
+    }
+    if (!SaveDimLevel(dialog)) {  // the settings are written; a second OK writes the level again
         WarnUnwritten(dialog);
         return 0;
     }

@@ -32,3 +32,8 @@
 #define IDC_LANGUAGE_AUTO 1046
 #define IDC_LANGUAGE_JAPANESE 1047
 #define IDC_LANGUAGE_ENGLISH 1048
+// The own lines' and the dimming's boxes, and the dimming's level in per cent.
+#define IDC_EXT_OWN_LINES 1049
+#define IDC_EXT_DIMMING 1050
+#define IDC_DIM_LEVEL 1051
+#define IDC_DIM_LEVEL_SPIN 1052

@@ -148,8 +148,9 @@ TEST(EditorRules, ExtOfTheExtensionsGroup) {
         {0x0300, 0, L::automatic, 0},                           // both language bits go
         {0x4000, 0x0400, L::japanese, 0x0600},                  // an unticked box's bit goes
         {static_cast<int32_t>(0x80010021), 0x2000 | 0x0800, L::automatic, static_cast<int32_t>(0x80012821)},  // unknown bits kept
-        {0, 0x00FF, L::automatic, 0},                           // only the boxes' own bits are taken
-        {-1, 0xFC00, L::english, static_cast<int32_t>(0xFFFFFDFF)},
+        {0, 0x00FF, L::automatic, 0x00C0},                      // only the boxes' own bits are taken
+        {0x0400, 0x0080 | 0x0040, L::automatic, 0x00C0},        // own lines and dimming
+        {-1, 0xFC00, L::english, static_cast<int32_t>(0xFFFFFD3F)},
     };
     for (const auto& c : stored)
         EXPECT_EQ(ExtOfChoices(c.asRead, c.ticked, c.language), c.want) << std::hex << c.asRead << " " << c.ticked;

@@ -105,7 +105,7 @@ TEST_F(SettingsDialogTest, OpensWithTheFileAndCancelWritesNothing) {
             SendDlgItemMessageA(d, IDC_STARTUP_GUIDE, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row));
             rows.push_back(row);
         }
-        RECT r, units{0, 0, 300, 190}, client;
+        RECT r, units{0, 0, 300, 222}, client;
         GetWindowRect(d, &r);
         centred = r.left == (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2 &&
                   r.top == (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
@@ -136,7 +136,10 @@ TEST_F(SettingsDialogTest, OpensWithTheFileAndCancelWritesNothing) {
                             {IDC_EXT_RAILMAN, "Button", "レイルマン比率"}, {IDC_EXT_GOLDEN, "Button", "黄金比のガイド"},
                             {IDC_EXT_SAFE_AREAS, "Button", "映像用セーフエリア"}, {IDC_EXT_TOOLS, "Button", "作業ツール"},
                             {IDC_EXT_OUTLINE, "Button", "線を縁取る"},
-                            {IDC_EXT_NO_CAPTURE, "Button", "画面キャプチャーに写さない"}, {-1, "Static", "表示言語"},
+                            {IDC_EXT_NO_CAPTURE, "Button", "画面キャプチャーに写さない"},
+                            {IDC_EXT_OWN_LINES, "Button", "自分のガイド線"}, {IDC_EXT_DIMMING, "Button", "周囲を暗く"},
+                            {IDC_DIM_LEVEL, "Edit", ""}, {IDC_DIM_LEVEL_SPIN, "msctls_updown32", ""}, {-1, "Static", "%"},
+                            {-1, "Static", "表示言語"},
                             {IDC_LANGUAGE_AUTO, "Button", "自動"}, {IDC_LANGUAGE_JAPANESE, "Button", "日本語"},
                             {IDC_LANGUAGE_ENGLISH, "Button", "English"}}));
     EXPECT_EQ(width, "640");
@@ -224,6 +227,36 @@ TEST_F(SettingsDialogTest, OkStoresTheFieldsAsTypedAndKeepsWhatItDoesNotShow) {
               "[SET]\r\nWidth=800\r\nHeight=640\r\nInitRule=4\r\nLineColor=16744448\r\nLineWidth=25\r\n"
               "DivNumV=5\r\nDivNumH=-1\r\nDivWidthV=30\r\nDivWidthH=-1\r\nFitRange=70\r\nAspectV=16\r\n"
               "AspectH=9\r\nTray=1\r\nHotkey=1652\r\nOuter=1\r\nExt=37120\r\n");  // Ctrl + Shift + F5; 0x9100
+}
+
+// The dimming's level shows within 10..90 and is written to its own section with the dimming
+// ticked only; a level typed past the range is brought into it.
+TEST_F(SettingsDialogTest, TheDimmingLevelKeepsToItsRangeAndItsSection) {
+    const struct { const char* file; bool tick; const char* typed; const char* shown; const char* written; } cases[] = {
+        {"Ext=64\r\n[DIM]\r\nLevel=5\r\n", true, "95", "10", "90"},
+        {"Ext=0\r\n", true, "35", "50", "35"},
+        {"Ext=0\r\n", false, "35", "50", nullptr},  // unticked: no section
+        {"Ext=64\r\n[DIM]\r\nLevel=junk\r\n", true, "-3", "10", "10"},
+    };
+    for (const auto& c : cases) {
+        Prepare(c.file);
+        std::string shown;
+        UINT ticked = 0;
+        const size_t ran = RunSettingsDialog({[&](HWND d) {
+            shown = ItemText(d, IDC_DIM_LEVEL);
+            ticked = IsDlgButtonChecked(d, IDC_EXT_DIMMING);
+            SetCheck(d, IDC_EXT_DIMMING, c.tick);
+            SetDlgItemTextA(d, IDC_DIM_LEVEL, c.typed);
+            Press(d, IDOK);
+        }});
+        ASSERT_EQ(ran, 1u);
+        EXPECT_EQ(shown, c.shown) << c.file;
+        EXPECT_EQ(ticked, std::string(c.file).find("Ext=64") == 0 ? BST_CHECKED : BST_UNCHECKED) << c.file;
+        char level[16] = "";
+        GetPrivateProfileStringA("DIM", "Level", "", level, sizeof level, path.c_str());
+        EXPECT_EQ(std::string(level), c.written ? c.written : "") << c.file;
+        EXPECT_EQ(GetPrivateProfileIntA("SET", "Ext", -1, path.c_str()), c.tick ? 64u : 0u) << c.file;
+    }
 }
 
 TEST_F(SettingsDialogTest, TheStartupListKeepsARuleItCannotShow) {
