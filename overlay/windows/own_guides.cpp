@@ -151,25 +151,26 @@ void DeleteSelectedOwnLine() {
     Changed();
 }
 
-int OwnLineCursor(POINT screen) {
-    if (!OwnLinesOffered()) return 0;
+namespace {
+// The line a press at a screen point would take, or kNoLine.
+LineRef LineUnder(POINT screen) {
+    if (!OwnLinesOffered()) return kNoLine;
     const ClientView v = View();
-    const int zone = ScaleForDpi(kEdgeZone, WindowDpi(g_windows.frame));
-    const LineRef hit = GrabOwnLine(g_ownGuides.lines, v.w, v.h, v.frame, {screen.x, screen.y},
-                                    {screen.x - v.origin.x, screen.y - v.origin.y}, zone,
-                                    ScaleForDpi(kOwnLineGrab, WindowDpi(g_windows.frame)));
+    const unsigned dpi = WindowDpi(g_windows.frame);
+    return GrabOwnLine(g_ownGuides.lines, v.w, v.h, v.frame, {screen.x, screen.y},
+                       {screen.x - v.origin.x, screen.y - v.origin.y}, ScaleForDpi(kEdgeZone, dpi),
+                       ScaleForDpi(kOwnLineGrab, dpi));
+}
+}  // namespace
+
+int OwnLineCursor(POINT screen) {
+    const LineRef hit = LineUnder(screen);
     if (hit.axis < 0) return 0;
     return hit.axis == kOwnVertical ? kSizeWE : kSizeNS;
 }
 
 bool BeginOwnLineDrag(POINT screen) {
-    g_ownGuides.dragged = kNoLine;
-    if (!OwnLinesOffered()) return false;
-    const ClientView v = View();
-    const unsigned dpi = WindowDpi(g_windows.frame);
-    g_ownGuides.dragged = GrabOwnLine(g_ownGuides.lines, v.w, v.h, v.frame, {screen.x, screen.y},
-                                      {screen.x - v.origin.x, screen.y - v.origin.y}, ScaleForDpi(kEdgeZone, dpi),
-                                      ScaleForDpi(kOwnLineGrab, dpi));
+    g_ownGuides.dragged = LineUnder(screen);
     return g_ownGuides.dragged.axis >= 0;
 }
 
