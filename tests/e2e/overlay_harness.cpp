@@ -553,3 +553,14 @@ HWND CaptureOf(const Overlay& o) {
     GetGUIThreadInfo(GetWindowThreadProcessId(o.frame, nullptr), &info);
     return info.hwndCapture;
 }
+
+std::string BoxText(HWND box) {
+    char text[512] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    return text;
+}
+
+bool CloseBox(HWND box) {
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return WaitUntil([&] { return !IsWindow(box); });
+}

@@ -117,6 +117,10 @@ bool XStackedAbove(HWND a, HWND b);
 // keyboard; alsoFine, when given, may take the keyboard instead.
 bool FocusOn(HWND window, HWND alsoFine = nullptr);
 
+// A message box's text, and its OK pressed until it has gone.
+std::string BoxText(HWND box);
+bool CloseBox(HWND box);
+
 // The window that holds the overlay's mouse capture, or null.
 HWND CaptureOf(const Overlay& o);
 

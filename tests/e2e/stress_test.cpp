@@ -168,6 +168,7 @@ TEST(FailedWrites, AnUnwritableSettingsFileKeepsItsBytesAndTheOverlayCloses) {
     }
 }
 
+// A box names the file that was not saved; once it is answered the windows are back.
 TEST(FailedWrites, ABitmapThatCannotBeCreatedLeavesNoFileAndBringsTheWindowsBack) {
     Overlay o;
     ASSERT_TRUE(o.Start());
@@ -188,8 +189,13 @@ TEST(FailedWrites, ABitmapThatCannotBeCreatedLeavesNoFileAndBringsTheWindowsBack
             ASSERT_TRUE(WaitUntil([&] { return (ask = FindProcessWindow(o.process.dwProcessId, "#32770")) && ask != dialog && IsWindowVisible(ask); }));
             PostMessageA(ask, WM_COMMAND, IDYES, 0);
         }
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog) && IsWindowVisible(o.frame) && IsWindowVisible(o.back); }))
-            << name;
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); })) << name;
+        const HWND box = o.WaitForWindow("ペモカ");
+        ASSERT_NE(box, nullptr) << name;
+        EXPECT_NE(BoxText(box).find(std::string(name) + ".bmp"), std::string::npos) << BoxText(box);
+        EXPECT_FALSE(IsWindowVisible(o.frame)) << name;
+        ASSERT_TRUE(CloseBox(box));
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(o.frame) && IsWindowVisible(o.back); })) << name;
         EXPECT_TRUE(o.SettlesAt(f)) << name;
     }
     ASSERT_TRUE(o.Close());
