@@ -8,7 +8,7 @@
 #include "picture_data.h"
 #include "screen_snapshot.h"
 
-void WriteBitmapFile(const char* path, int w, int h) {
+void WriteBitmapFile(const wchar_t* path, int w, int h) {
     const uint64_t size = BitmapFileSize(w, h);
     if (!size || !g_snapshot.pixels || g_snapshot.w != w || g_snapshot.h != h) return;
     const DWORD bytes = static_cast<DWORD>(size);
