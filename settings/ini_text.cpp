@@ -79,22 +79,21 @@ struct Writer {
     }
 };
 
-std::string Header(std::string_view section) {
+// The text with a new section holding newLines at its end.
+std::string WithSectionAdded(const std::vector<std::string_view>& lines, std::string_view section, std::string_view newLines) {
+    Writer w{lines, {}};
+    w.Keep(0, lines.size());
     std::string header(1, '[');
-    return header.append(section).append("]\r\n");
+    w.Put(header.append(section).append("]\r\n").append(newLines));
+    return w.out;
 }
 }  // namespace
 
 std::string ReplaceIniSection(std::string_view text, std::string_view section, std::string_view body) {
     const std::vector<std::string_view> lines = Lines(text);
     const Span s = FindSection(lines, section);
+    if (!s.found) return WithSectionAdded(lines, section, body);
     Writer w{lines, {}};
-    if (!s.found) {
-        w.Keep(0, lines.size());
-        w.Put(Header(section));
-        w.Put(body);
-        return w.out;
-    }
     w.Keep(0, s.header + 1);
     w.Put(body);
     w.Keep(s.end, lines.size());
@@ -106,13 +105,7 @@ std::string SetIniKey(std::string_view text, std::string_view section, std::stri
     const Span s = FindSection(lines, section);
     std::string line(key);
     line.append(1, '=').append(value).append("\r\n");
-    Writer w{lines, {}};
-    if (!s.found) {
-        w.Keep(0, lines.size());
-        w.Put(Header(section));
-        w.Put(line);
-        return w.out;
-    }
+    if (!s.found) return WithSectionAdded(lines, section, line);
     size_t at = s.end;  // the line that the new one replaces or goes before
     bool replace = false;
     for (size_t i = s.header + 1; i < s.end && !replace; ++i) {
@@ -122,6 +115,7 @@ std::string SetIniKey(std::string_view text, std::string_view section, std::stri
     }
     if (!replace)
         while (at > s.header + 1 && Trimmed(lines[at - 1]).empty()) --at;
+    Writer w{lines, {}};
     w.Keep(0, at);
     w.Put(line);
     w.Keep(replace ? at + 1 : at, lines.size());
