@@ -60,10 +60,12 @@ std::wstring RoamingAppDataFolder() {
     return folder.empty() ? folder : folder + L"\\" + kPerUserFolder;
 }
 
-// The file's whole text, or "" when it is not there; false when it is there but cannot be read
+// The file's whole text, or "" when there is none; false when it is there but cannot be read
 // whole, so that nothing is written from a text that lacks part of it.
 bool ReadWholeFile(const std::wstring& path, std::string& text) {
     text.clear();
+    const DWORD attributes = GetFileAttributesW(LongPathForm(path).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;  // a folder of the name
     HANDLE file = CreateFileW(LongPathForm(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
