@@ -497,7 +497,7 @@ bool SetImmutable(const std::string& dir, bool on) {
         HANDLE f = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
         return (f == INVALID_HANDLE_VALUE) == on;
-    }, 3000);
+    });
 }
 }  // namespace
 
