@@ -4,10 +4,12 @@
 #include <imm.h>
 
 #include <cstdio>
+#include <cwchar>
+#include <string>
 
+#include "../settings/dim_level.h"
 #include "../settings/number_field.h"
 #include "../settings/settings_file.h"
-#include "../overlay/windows/dimming_rules.h"
 #include "../overlay/windows/system_function.h"
 #include "../settings/shared_names.h"
 #include "../settings/shown_text.h"
@@ -74,21 +76,10 @@ void ShowExtensions(HWND dialog) {
                    BST_CHECKED);
 }
 
-// The dimming's level lives in a section of its own, "DIM"; read within 10..90.
-constexpr char kDimSection[] = "DIM", kDimKey[] = "Level";
-
-int ReadDimLevel() {
-    char path[MAX_PATH];
-    if (!SettingsFilePath(path)) return kDimLevelDefault;
-    return DimLevel(static_cast<int32_t>(GetPrivateProfileIntA(kDimSection, kDimKey, kDimLevelDefault, path)));
-}
-
-// Written only with the dimming ticked: without it the file gains nothing of it.
-bool SaveDimLevel(HWND dialog) {
-    char path[MAX_PATH], text[12];
-    if (!Checked(dialog, IDC_EXT_DIMMING)) return true;
-    std::snprintf(text, sizeof text, "%d", DimLevel(ReadNumberField(dialog, IDC_DIM_LEVEL, true)));
-    return SettingsFilePath(path) && WritePrivateProfileStringA(kDimSection, kDimKey, text, path);
+// The dimming's level is written only with the dimming ticked: without it the file gains
+// nothing of it.
+bool SaveDimLevelOf(HWND dialog) {
+    return !Checked(dialog, IDC_EXT_DIMMING) || SaveDimLevel(ReadNumberField(dialog, IDC_DIM_LEVEL, true));
 }
 
 void Warn(HWND dialog, const char* text) { ShowMessageBox(dialog, WideText(text), MB_OK | MB_ICONWARNING); }
@@ -100,17 +91,19 @@ bool HotKeyFree(HWND dialog, int modifiers, unsigned key) {
     return true;
 }
 
-// The path is in the system's code page and the text in 932: each is converted from its own.
+// The text is in 932 and the path wide: each is converted from its own.
 void WarnUnwritten(HWND dialog) {
-    char path[MAX_PATH];
-    if (!SettingsFilePath(path)) std::snprintf(path, sizeof path, "pemoka.ini");
+    const std::wstring path = FindSettingsFiles().write;
     WideText text(ShownText(kTextSettingsUnwritten));
-    const int used = lstrlenW(text) + 1;
-    const int room = static_cast<int>(sizeof text.text / sizeof text.text[0]) - used;
-    text.text[used - 1] = L'\n';
-    if (!MultiByteToWideChar(CP_ACP, 0, path, -1, text.text + used, room)) text.text[used] = L'\0';
+    const size_t used = std::wcslen(text.text);
+    const size_t room = sizeof text.text / sizeof text.text[0] - used - 1;
+    text.text[used] = L'\n';
+    lstrcpynW(text.text + used + 1, path.empty() ? L"pemoka.ini" : path.c_str(), static_cast<int>(room));
     ShowMessageBox(dialog, text, MB_OK | MB_ICONWARNING);
 }
+
+// Where OK writes: beside the programs, or the per-user file when their folder cannot be written.
+void ShowSettingsPlace(HWND dialog) { SetDlgItemTextW(dialog, IDC_SETTINGS_PATH, FindSettingsFiles().write.c_str()); }
 
 BOOL CALLBACK NotifyIfFrame(HWND hwnd, LPARAM) {
     char cls[100];
@@ -168,7 +161,8 @@ int InitSettingsDialog(HWND dialog) {
     FillStartupList(dialog);
     ShowExtensions(dialog);
     AttachUpDown(dialog, IDC_DIM_LEVEL_SPIN, IDC_DIM_LEVEL, kDimLevelLeast, kDimLevelMost);
-    SetDlgItemInt(dialog, IDC_DIM_LEVEL, static_cast<UINT>(ReadDimLevel()), TRUE);
+    SetDlgItemInt(dialog, IDC_DIM_LEVEL, static_cast<UINT>(ReadDimLevel(FindSettingsFiles().read.c_str())), TRUE);
+    ShowSettingsPlace(dialog);
     return 1;
 }
 
@@ -215,7 +209,7 @@ int ApplySettingsDialog(HWND dialog) {
         WarnUnwritten(dialog);
         return 0;
     }
-    if (!SaveDimLevel(dialog)) {  // the settings are written; a second OK writes the level again
+    if (!SaveDimLevelOf(dialog)) {  // the settings are written; a second OK writes the level again
         WarnUnwritten(dialog);
         return 0;
     }

@@ -32,8 +32,10 @@
 #define IDC_LANGUAGE_AUTO 1046
 #define IDC_LANGUAGE_JAPANESE 1047
 #define IDC_LANGUAGE_ENGLISH 1048
+// The settings file that OK writes.
+#define IDC_SETTINGS_PATH 1049
 // The own lines' and the dimming's boxes, and the dimming's level in per cent.
-#define IDC_EXT_OWN_LINES 1049
-#define IDC_EXT_DIMMING 1050
-#define IDC_DIM_LEVEL 1051
-#define IDC_DIM_LEVEL_SPIN 1052
+#define IDC_EXT_OWN_LINES 1050
+#define IDC_EXT_DIMMING 1051
+#define IDC_DIM_LEVEL 1052
+#define IDC_DIM_LEVEL_SPIN 1053

@@ -10,6 +10,7 @@
 #include "../windows/dimming.h"
 #include "../windows/display_affinity.h"
 #include "../windows/frame_drag.h"
+#include "../windows/message_filter.h"
 #include "../windows/navigation_grip.h"
 #include "../windows/own_guides.h"
 #include "../windows/size_label.h"
@@ -21,7 +22,10 @@
 #include "tray.h"
 
 namespace {
-bool Held(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+// Whether a modifier was down when the key message being handled was queued. The key may be
+// handled well after it was pressed (a pause before a screen copy, a busy machine): what the
+// keyboard holds now may be another press's modifiers.
+bool HeldWhenQueued(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 
 void PaintFrame(HWND hwnd) {
     PAINTSTRUCT ps;
@@ -37,6 +41,10 @@ void ReloadSettings(HWND hwnd) {
     LoadLayouts(static_cast<uint32_t>(g_settings.Ext));
     ApplyInitialGuide();
     RegisterGlobalHotKey();
+    // A lock whose way back went with the new settings ends: without the work tools nothing
+    // would unlock it, and a lock kept by the hot key alone loses it with the hot key.
+    if (!(static_cast<uint32_t>(g_settings.Ext) & kWorkToolsExt) || (!g_tray.iconShown && !g_tray.hotKeyHeld))
+        UnlockFrame();
     ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));
     LoadOwnLines();
     ApplyDimmingSettings();
@@ -59,12 +67,12 @@ void RightClick() {
 // While the frame is locked, a click on the icon and the hot key unlock it instead.
 void TrayCallback(WPARAM icon, LPARAM event) {
     if (InModalLoop() || icon != kTrayIconId) return;
-    if (event == WM_LBUTTONDOWN) g_windows.locked ? ToggleFrameLock() : RestoreWindowSet();
+    if (event == WM_LBUTTONDOWN) g_windows.locked ? UnlockFrame() : RestoreWindowSet();
     else if (event == WM_RBUTTONUP) ShowTrayMenu();
 }
 
 void HotKey(WPARAM id) {
-    if (id == kHotKeyId && !InModalLoop()) g_windows.locked ? ToggleFrameLock() : RestoreWindowSet();
+    if (id == kHotKeyId && !InModalLoop()) g_windows.locked ? UnlockFrame() : RestoreWindowSet();
 }
 
 // With the work tools the size shows beside the frame whenever it changes.
@@ -73,11 +81,12 @@ void FrameResized(HWND hwnd) {
     if (static_cast<uint32_t>(g_settings.Ext) & kWorkToolsExt) ShowSizeLabel();
 }
 
-// What every way out keeps: the guide to start with, the settings file, and no icon or hot key
-// left behind in the shell.
+// What every way out keeps: the guide to start with, the settings file with the layouts it did
+// not take before, and no icon or hot key left behind in the shell.
 void KeepWhatWasSet() {
     g_settings.InitRule = InitRuleAtClose(g_settings.InitRule, g_guides.activeMask);
     SaveSettings();
+    WriteUnwrittenLayouts();
     SaveOwnLines();
     RemoveTrayIcon();
     ReleaseGlobalHotKey();
@@ -89,6 +98,7 @@ void EndSession(WPARAM ending) {
     if (ending) KeepWhatWasSet();
 }
 
+// A shell started anew has none of the icons: the resident's or the lock's comes back.
 void OtherMessage(UINT msg) {
     const UINT taskbarCreated = TaskbarCreatedMessage();
     if (taskbarCreated && msg == taskbarCreated) ShowTrayIconAgain();
@@ -99,6 +109,7 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CREATE:
             g_windows.frame = hwnd;
             CreateNavigationGrip(hwnd);
+            AllowMessagesFromBelow(hwnd);
             ApplyInitialGuide();
             RegisterGlobalHotKey();
             break;
@@ -112,7 +123,8 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SIZE: FrameResized(hwnd); break;
         // The frame's size is in pixels on every monitor: a new scale does not resize it.
         case WM_DPICHANGED: return 0;
-        case WM_KEYDOWN: HandleOverlayKey(static_cast<unsigned>(wp)); return 0;
+        case WM_DISPLAYCHANGE: BringSetOntoScreen(); break;
+        case WM_KEYDOWN: HandleOverlayKey(static_cast<unsigned>(wp), lp); return 0;
         case WM_KEYUP: return 0;
         // A press on a guide line: the drag belongs to the back pane.
         case WM_LBUTTONDOWN:
@@ -132,12 +144,15 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 int CreateOverlay(HINSTANCE instance) { return CreateOverlayWindows(instance, FrameWndProc); }
 
-void HandleOverlayKey(unsigned virtualKey) {
+void HandleOverlayKey(unsigned virtualKey, LPARAM keyData) {
     if (InModalLoop()) return;
-    const bool shift = Held(VK_SHIFT), ctrl = Held(VK_CONTROL);
+    const bool shift = HeldWhenQueued(VK_SHIFT), ctrl = HeldWhenQueued(VK_CONTROL);
+    const KeyPress press{virtualKey, shift, ctrl, HeldWhenQueued(VK_MENU), (keyData & (1 << 30)) != 0};
     const auto ext = static_cast<uint32_t>(g_settings.Ext);
-    const KeyDecision added = DecideExtensionKey(virtualKey, shift, ctrl, ext, g_ownGuides.selected.axis >= 0);
-    const KeyDecision tool = added.action != KeyAction::none ? added : DecideWorkToolKey(virtualKey, shift, ctrl, ext);
+    // The extensions' keys go before every other; with Alt (AltGr too) none of them is meant.
+    const KeyDecision added = press.alt ? KeyDecision{KeyAction::none, 0, 0}
+                                        : DecideExtensionKey(virtualKey, shift, ctrl, ext, g_ownGuides.selected.axis >= 0);
+    const KeyDecision tool = added.action != KeyAction::none ? added : DecideWorkToolKey(press, ext);
     const KeyDecision key = tool.action != KeyAction::none ? tool : DecideOverlayKey(virtualKey, shift, ctrl, g_settings.Tray);
     switch (key.action) {
         case KeyAction::none: return;

@@ -7,7 +7,6 @@
 Dimming g_dimming{{}, true, false, kDimLevelDefault};
 
 namespace {
-constexpr char kSection[] = "DIM";
 
 bool Offered() { return (static_cast<uint32_t>(g_settings.Ext) & kDimmingExt) != 0; }
 
@@ -86,11 +85,7 @@ RECT FrameRect() {
 }  // namespace
 
 void ApplyDimmingSettings() {
-    char path[MAX_PATH];
-    const int32_t level = SettingsFilePath(path)
-                              ? static_cast<int32_t>(GetPrivateProfileIntA(kSection, "Level", kDimLevelDefault, path))
-                              : kDimLevelDefault;
-    g_dimming.level = DimLevel(level);
+    g_dimming.level = ReadDimLevel(FindSettingsFiles().read.c_str());
     if (!Offered()) {
         DestroyDimming();
         return;

@@ -24,6 +24,4 @@ int DimStrips(const Rect& frame, const Rect* monitors, int monitorCount, Rect (&
     return kDimStrips;
 }
 
-int DimLevel(int32_t fromFile) { return std::clamp<int32_t>(fromFile, kDimLevelLeast, kDimLevelMost); }
-
 int DimAlpha(int level) { return (level * 255 * 2 + 100) / 200; }

@@ -3,10 +3,10 @@
 #pragma once
 #include <cstdint>
 
+#include "../../settings/dim_level.h"
 #include "frame_geometry.h"
 
 constexpr uint32_t kDimmingExt = 0x0040;
-constexpr int kDimLevelLeast = 10, kDimLevelMost = 90, kDimLevelDefault = 50;  // per cent black
 
 // The strips that darken everything outside the frame on all monitors: above it and below it
 // across the bounds of all monitors, and left and right of it at its height, none overlapping
@@ -16,7 +16,5 @@ constexpr int kDimLevelLeast = 10, kDimLevelMost = 90, kDimLevelDefault = 50;  /
 constexpr int kDimStrips = 4;
 int DimStrips(const Rect& frame, const Rect* monitors, int monitorCount, Rect (&out)[kDimStrips]);
 
-// A level from the settings file within 10..90.
-int DimLevel(int32_t fromFile);
 // Its opacity for a layered window, 0..255: floor(level * 255 / 100 + 0.5).
 int DimAlpha(int level);

@@ -1,7 +1,10 @@
 #include "own_guides.h"
 
 #include <cstdio>
+#include <string>
+#include <string_view>
 
+#include "../../settings/ini_text.h"
 #include "../../settings/settings_file.h"
 #include "frame_geometry.h"
 #include "window_dpi.h"
@@ -52,28 +55,33 @@ bool InFrame(POINT p, const ClientView& v) {
 void Repaint() { InvalidateRect(g_windows.frame, nullptr, TRUE); }
 
 // Reads both axes under the given keys; false when neither key is in the file.
-bool ReadLines(const char* path, const char* section, const char* const keys[2], OwnLines& out) {
+bool ReadLines(const std::wstring& path, const char* section, const char* const keys[2], OwnLines& out) {
     bool found = false;
     OwnLines read{};
+    const std::wstring wideSection(section, section + lstrlenA(section));
     for (int axis : {kOwnVertical, kOwnHorizontal}) {
-        char text[256];
-        GetPrivateProfileStringA(section, keys[axis], kMissing, text, sizeof text, path);
-        if (lstrcmpA(text, kMissing) == 0) continue;
+        const std::wstring key(keys[axis], keys[axis] + lstrlenA(keys[axis]));
+        wchar_t wide[256];
+        GetPrivateProfileStringW(wideSection.c_str(), key.c_str(), L"-", wide, 256, path.c_str());
+        if (lstrcmpW(wide, L"-") == 0) continue;
         found = true;
+        char text[256];
+        for (int i = 0; i < 256; ++i) text[i] = wide[i] < 0x80 ? static_cast<char>(wide[i]) : '?';  // the lines are ASCII
         read.count[axis] = ParseOwnLineList(text, read.at[axis]);
     }
     if (found) out = read;
     return found;
 }
 
-int WriteLines(const char* path, const char* section, const char* const keys[2], const OwnLines& lines) {
-    int ok = 1;
+// The settings text with both axes' keys set to the lines.
+std::string WithLines(std::string_view text, const char* section, const char* const keys[2], const OwnLines& lines) {
+    std::string edited(text);
     for (int axis : {kOwnVertical, kOwnHorizontal}) {
-        char text[kOwnLineTextMax];
-        FormatOwnLineList(lines.at[axis], lines.count[axis], text, sizeof text);
-        if (!WritePrivateProfileStringA(section, keys[axis], text, path)) ok = 0;
+        char list[kOwnLineTextMax];
+        FormatOwnLineList(lines.at[axis], lines.count[axis], list, sizeof list);
+        edited = SetIniKey(edited, section, keys[axis], list);
     }
-    return ok;
+    return edited;
 }
 
 // What every change ends with: the picture, and the file, so that the editor's reload finds the
@@ -86,26 +94,27 @@ void Changed() {
 
 bool OwnLinesOffered() { return (static_cast<uint32_t>(g_settings.Ext) & kOwnLinesExt) != 0; }
 
-void ReadOwnLinesFrom(const char* path, OwnGuides& out) {
+void ReadOwnLinesFrom(const wchar_t* path, OwnGuides& out) {
     out = {{}, kNoLine, kNoLine, {}, {}};
-    if (!path) return;
-    ReadLines(path, kSection, kLineKeys, out.lines);
-    for (int i = 0; i < kSlots; ++i) out.slotHeld[i] = ReadLines(path, kSlotSection, SlotKeys(i + 1).names, out.slots[i]);
+    if (!path || !path[0]) return;
+    const std::wstring file = LongPathForm(path);
+    ReadLines(file, kSection, kLineKeys, out.lines);
+    for (int i = 0; i < kSlots; ++i) out.slotHeld[i] = ReadLines(file, kSlotSection, SlotKeys(i + 1).names, out.slots[i]);
 }
 
-int WriteOwnLinesTo(const char* path, const OwnLines& lines) {
-    return path ? WriteLines(path, kSection, kLineKeys, lines) : 0;
+int WriteOwnLinesTo(const wchar_t* path, const OwnLines& lines) {
+    if (!path || !path[0]) return 0;
+    return ReplaceSettingsFile(path, nullptr, [&](std::string_view text) { return WithLines(text, kSection, kLineKeys, lines); });
 }
 
 void LoadOwnLines() {
-    char path[MAX_PATH];
-    ReadOwnLinesFrom(OwnLinesOffered() && SettingsFilePath(path) ? path : nullptr, g_ownGuides);
+    const std::wstring path = OwnLinesOffered() ? FindSettingsFiles().read : std::wstring();
+    ReadOwnLinesFrom(path.c_str(), g_ownGuides);
 }
 
 int SaveOwnLines() {
-    char path[MAX_PATH];
     if (!OwnLinesOffered()) return 1;
-    return WriteOwnLinesTo(SettingsFilePath(path) ? path : nullptr, g_ownGuides.lines);
+    return ReplaceSettingsFile([](std::string_view text) { return WithLines(text, kSection, kLineKeys, g_ownGuides.lines); });
 }
 
 void AddOwnLineAt(int axis, POINT screen) {
@@ -199,8 +208,8 @@ void StoreSlotOwnLines(int number) {
     if (!OwnLinesOffered() || number < 1 || number > kSlots) return;
     g_ownGuides.slots[number - 1] = g_ownGuides.lines;
     g_ownGuides.slotHeld[number - 1] = true;
-    char path[MAX_PATH];
-    if (SettingsFilePath(path)) WriteLines(path, kSlotSection, SlotKeys(number).names, g_ownGuides.lines);
+    const SlotKeys keys(number);
+    ReplaceSettingsFile([&](std::string_view text) { return WithLines(text, kSlotSection, keys.names, g_ownGuides.lines); });
 }
 
 void RecallSlotOwnLines(int number) {

@@ -19,10 +19,11 @@ extern OwnGuides g_ownGuides;
 bool OwnLinesOffered();  // the Ext bit of the running settings
 
 // The lines (keys "V" and "H" of section "GUIDES") and those of the slots (keys "1V", "1H" to
-// "9H" of section "LAYOUTGUIDES") of the file at path; every other section stays as it is. A null
-// path reads no lines, and writes nothing (0).
-void ReadOwnLinesFrom(const char* path, OwnGuides& out);
-int WriteOwnLinesTo(const char* path, const OwnLines& lines);
+// "9H" of section "LAYOUTGUIDES") of the file at path; every other line of the file stays as it
+// is (the settings file's whole-file replace). A null or empty path reads no lines, and writes
+// nothing (0).
+void ReadOwnLinesFrom(const wchar_t* path, OwnGuides& out);
+int WriteOwnLinesTo(const wchar_t* path, const OwnLines& lines);
 
 // Reads the lines and those of the layout slots from the settings file (none without the Ext
 // bit); at start and whenever the settings are read again.

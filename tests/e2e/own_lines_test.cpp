@@ -14,13 +14,6 @@ std::string LinesIni(const char* ext, const char* guides = "") {
     return Ini(std::string("Ext=") + ext + "\r\nWidth=240\r\nHeight=180\r\n") + guides;
 }
 
-HWND CaptureOf(const Overlay& o) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(o.process.dwThreadId, &info);
-    return info.hwndCapture;
-}
-
 // A vertical line at client x shows down the client (rows chosen off the thirds' lines).
 bool VerticalAt(const Overlay& o, int x) {
     return IsRed(o.ClientPixel(x, 30)) && IsRed(o.ClientPixel(x, 90)) && IsRed(o.ClientPixel(x, 150));

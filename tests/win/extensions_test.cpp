@@ -25,7 +25,7 @@ TEST(OwnLineSections, RoundTripLeavesSetUntouched) {
     WriteTextFile(path, kSet + "[GUIDES]\r\nV=2500,junk,2500,0,10000,7500\r\nH= 5000 \r\n[LAYOUTGUIDES]\r\n2V=1000\r\n"
                                "2H=\r\n3H=abc\r\n[LAYOUT]\r\n2=10,10,300,200,1,0\r\n");
     OwnGuides read{};
-    ReadOwnLinesFrom(path.c_str(), read);
+    ReadOwnLinesFrom(Wide(path).c_str(), read);
     EXPECT_EQ(read.lines.count[kOwnVertical], 2);
     EXPECT_EQ(read.lines.at[kOwnVertical][1], 7500);
     EXPECT_EQ(read.lines.count[kOwnHorizontal], 1);
@@ -36,17 +36,17 @@ TEST(OwnLineSections, RoundTripLeavesSetUntouched) {
     EXPECT_EQ(read.slots[2].count[kOwnHorizontal], 0);
     EXPECT_FALSE(read.slotHeld[0]) << "a slot kept before there were lines";
 
-    ASSERT_EQ(WriteOwnLinesTo(path.c_str(), read.lines), 1);
+    ASSERT_EQ(WriteOwnLinesTo(Wide(path).c_str(), read.lines), 1);
     const std::string text = ReadTextFile(path);
     EXPECT_EQ(text.rfind(kSet, 0), 0u) << text;
     EXPECT_NE(text.find("[GUIDES]\r\nV=2500,7500\r\nH=5000\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("[LAYOUT]\r\n2=10,10,300,200,1,0\r\n"), std::string::npos) << text;
     OwnGuides again{};
-    ReadOwnLinesFrom(path.c_str(), again);
+    ReadOwnLinesFrom(Wide(path).c_str(), again);
     EXPECT_EQ(again.lines, read.lines);
     EXPECT_EQ(WriteOwnLinesTo(nullptr, read.lines), 0);
     WriteTextFile(path, "[GUIDES]\r\nV=" + std::string(5000, '7') + "\r\n");  // absurdly long
-    ReadOwnLinesFrom(path.c_str(), again);
+    ReadOwnLinesFrom(Wide(path).c_str(), again);
     EXPECT_EQ(again.lines.count[kOwnVertical], 0);
 }
 
