@@ -178,8 +178,9 @@ void UnlockFrame() {
 void SwitchCaptureExclusion() {
     g_settings.Ext = static_cast<int32_t>(static_cast<uint32_t>(g_settings.Ext) ^ kHideFromCapturesExt);
     ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));
-    // Written at once, so that the editor opened now shows the same tick.
-    SaveSettings();
+    // Written at once, so that the editor opened now shows the same tick; a file that cannot be
+    // written keeps the switch for this run, and the person hears of it.
+    if (!SaveSettings()) ShowWarning(kTextSettingsUnwritten);
 }
 
 void DispatchCommand(unsigned id) {
