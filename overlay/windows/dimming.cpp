@@ -7,7 +7,6 @@
 Dimming g_dimming{{}, true, false, kDimLevelDefault};
 
 namespace {
-
 bool Offered() { return (static_cast<uint32_t>(g_settings.Ext) & kDimmingExt) != 0; }
 
 bool ShouldShow() {

@@ -15,7 +15,7 @@ OwnGuides g_ownGuides{{}, kNoLine, kNoLine, {}, {}};
 namespace {
 constexpr char kSection[] = "GUIDES", kSlotSection[] = "LAYOUTGUIDES";
 constexpr char kAxisKeys[2][2] = {"V", "H"};
-constexpr char kMissing[] = "-";  // no such key, as against a key with no lines
+constexpr wchar_t kMissing[] = L"-";  // no such key, as against a key with no lines
 constexpr int kSlots = kLayoutSlotCount;
 
 // The keys of a slot's lines, "1V" and "1H" for slot 1.
@@ -62,11 +62,13 @@ bool ReadLines(const std::wstring& path, const char* section, const char* const 
     for (int axis : {kOwnVertical, kOwnHorizontal}) {
         const std::wstring key(keys[axis], keys[axis] + lstrlenA(keys[axis]));
         wchar_t wide[256];
-        GetPrivateProfileStringW(wideSection.c_str(), key.c_str(), L"-", wide, 256, path.c_str());
-        if (lstrcmpW(wide, L"-") == 0) continue;
+        GetPrivateProfileStringW(wideSection.c_str(), key.c_str(), kMissing, wide, 256, path.c_str());
+        if (lstrcmpW(wide, kMissing) == 0) continue;
         found = true;
         char text[256];
-        for (int i = 0; i < 256; ++i) text[i] = wide[i] < 0x80 ? static_cast<char>(wide[i]) : '?';  // the lines are ASCII
+        int i = 0;
+        for (; wide[i]; ++i) text[i] = wide[i] < 0x80 ? static_cast<char>(wide[i]) : '?';  // the lines are ASCII
+        text[i] = '\0';
         read.count[axis] = ParseOwnLineList(text, read.at[axis]);
     }
     if (found) out = read;
