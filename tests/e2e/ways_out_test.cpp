@@ -37,6 +37,8 @@ TEST(WaysOut, AltF4OnTheBackPaneOrTheGripClosesAndKeeps) {
         ASSERT_TRUE(o.Start(kRememberingTray)) << onGrip;
         ASSERT_TRUE(o.Focus()) << onGrip;
         ASSERT_TRUE(Tap('N')) << onGrip;
+        // The halves' line shows once N has been handled: the Esc posted next would overtake it.
+        ASSERT_TRUE(WaitUntil([&] { return IsRed(o.ClientPixel(99, 30)); })) << onGrip;
         ASSERT_TRUE(ShowAfterTray(o)) << onGrip;
         if (onGrip) {
             // Shown, it is the active window; the X server's keyboard focus stays on the frame,
