@@ -31,6 +31,9 @@ constexpr TextEntry kJapanese[kTextCount] = {
     {kTextCancel, "キャンセル"},
     {kTextHotKeyNotSet, "ホットキーが設定できませんでした。"},
     {kTextSaveCapture, "キャプチャーの保存"},
+    {kTextCountDivisionsItem, "等分割数ダイアログ"},
+    {kTextWidthDivisionsItem, "等分割幅ダイアログ"},
+    {kTextVersionBox, "mirvo\nペモカ\n%s"},
     {kTextSaveCaptureItem, "キャプチャー保存\tCtrl+S"},
     {kTextCopyToClipboard, "クリップボードにコピー\tCtrl+C"},
     {kTextFrameSize, "サイズ指定..."},
@@ -50,57 +53,67 @@ constexpr TextEntry kJapanese[kTextCount] = {
     {kTextImeConvert, "IME 変換"},
     {kTextImeNonconvert, "IME 無変換"},
     {kTextImeModeChange, "IME モード変更"},
+    {kTextBackspace, "BS"},
+    {kTextBreak, "Cancel"},
 };
 
+// Written as Windows writes its own: title case and access keys in menus and titles, an
+// ellipsis only where a window asks for something before the command runs. One name for one
+// thing, in the menus, the editor and the README alike.
 constexpr TextEntry kEnglish[kTextCount] = {
-    {kTextThirds, "Rule of thirds"},
-    {kTextHalves, "Halves"},
-    {kTextVerticalHalf, "Halves (vertical)"},
-    {kTextHorizontalHalf, "Halves (horizontal)"},
-    {kTextCountDivisions, "Grid by count..."},
-    {kTextWidthDivisions, "Grid by spacing..."},
-    {kTextDiagonals, "Diagonals"},
-    {kTextGoldenSection, "Golden section"},
-    {kTextRabatment, "Rabatment"},
-    {kTextRailman, "Railman ratio"},
-    {kTextPhiGrid, "Phi grid"},
-    {kTextGoldenSpiral, "Golden spiral"},
-    {kTextGoldenTriangles, "Golden triangles"},
-    {kTextDynamicSymmetry, "Dynamic symmetry"},
-    {kTextSafeAreas, "Safe areas"},
-    {kTextLastGuide, "Last used"},
+    {kTextThirds, "Rule of &Thirds"},
+    {kTextHalves, "C&enter Lines"},
+    {kTextVerticalHalf, "&Vertical Center Line"},
+    {kTextHorizontalHalf, "Hori&zontal Center Line"},
+    {kTextCountDivisions, "Grid by Co&unt"},
+    {kTextWidthDivisions, "Grid &by Spacing"},
+    {kTextDiagonals, "D&iagonals"},
+    {kTextGoldenSection, "Golden &Diagonals"},
+    {kTextRabatment, "Rabat&ment"},
+    {kTextRailman, "&Railman Ratio"},
+    {kTextPhiGrid, "&Golden Ratio Grid"},
+    {kTextGoldenSpiral, "Golde&n Spiral"},
+    {kTextGoldenTriangles, "G&olden Triangles"},
+    {kTextDynamicSymmetry, "D&ynamic Symmetry"},
+    {kTextSafeAreas, "Safe &Areas"},
+    {kTextLastGuide, "Guide Last Used"},
     {kTextProductName, "Pemoka"},
-    {kTextFit, "Fit"},
-    {kTextAspectRatio, "Aspect ratio"},
-    {kTextCustomRatio, "Custom..."},
-    {kTextBorderOff, "Hide border"},
-    {kTextBorderOn, "Show border"},
-    {kTextExit, "Exit"},
-    {kTextShow, "Show"},
-    {kTextSettings, "Settings"},
-    {kTextVersion, "Version"},
-    {kTextCancel, "Cancel"},
-    {kTextHotKeyNotSet, "The hot key could not be registered."},
-    {kTextSaveCapture, "Save capture"},
-    {kTextSaveCaptureItem, "Save capture\tCtrl+S"},
-    {kTextCopyToClipboard, "Copy to clipboard\tCtrl+C"},
-    {kTextFrameSize, "Frame size..."},
-    {kTextLock, "Lock (click-through)\tCtrl+L"},
-    {kTextUnlock, "Unlock"},
-    {kTextLayouts, "Layouts"},
-    {kTextEmptySlot, "%d: (empty)"},
+    {kTextFit, "Gro&w to Edges"},
+    {kTextAspectRatio, "As&pect Ratio"},
+    {kTextCustomRatio, "&Custom..."},
+    {kTextBorderOff, "&Hide Border"},
+    {kTextBorderOn, "S&how Border"},
+    {kTextExit, "E&xit"},
+    {kTextShow, "&Show Pemoka"},
+    {kTextSettings, "S&ettings..."},
+    {kTextVersion, "&About Pemoka"},
+    {kTextCancel, "&Cancel"},
+    {kTextHotKeyNotSet, "The keyboard shortcut could not be registered. Another program may be using it."},
+    {kTextSaveCapture, "Save Screenshot"},
+    {kTextCountDivisionsItem, "Grid by Co&unt..."},
+    {kTextWidthDivisionsItem, "Grid &by Spacing..."},
+    {kTextVersionBox, "Pemoka\nVersion %s\nby mirvo"},
+    {kTextSaveCaptureItem, "&Save Screenshot...\tCtrl+S"},
+    {kTextCopyToClipboard, "&Copy to Clipboard\tCtrl+C"},
+    {kTextFrameSize, "&Frame Size..."},
+    {kTextLock, "Loc&k (Click Through)\tCtrl+L"},
+    {kTextUnlock, "&Unlock"},
+    {kTextLayouts, "&Layouts"},
+    {kTextEmptySlot, "%d: (Empty)"},
     {kTextSettingsCaption, "Pemoka Settings"},
-    {kTextLineWidthRange, "Line width (%d-%d)"},
-    {kTextHotKeyTaken, "The hot key could not be registered.\nPlease choose another one."},
-    {kTextSettingsUnwritten, "The settings could not be written."},
-    {kTextRightButton, "Right Button"},
-    {kTextMiddleButton, "Middle Button"},
-    {kTextX1Button, "X1 Button"},
-    {kTextX2Button, "X2 Button"},
+    {kTextLineWidthRange, "Line wi&dth (%d-%d):"},
+    {kTextHotKeyTaken, "This keyboard shortcut is already in use. Choose a different key or modifier."},
+    {kTextSettingsUnwritten, "The settings could not be saved."},
+    {kTextRightButton, "Right Mouse Button"},
+    {kTextMiddleButton, "Middle Mouse Button"},
+    {kTextX1Button, "X1 Mouse Button"},
+    {kTextX2Button, "X2 Mouse Button"},
     {kTextUndefinedKey, "Undefined"},
     {kTextImeConvert, "IME Convert"},
     {kTextImeNonconvert, "IME Nonconvert"},
     {kTextImeModeChange, "IME Mode Change"},
+    {kTextBackspace, "Backspace"},
+    {kTextBreak, "Break"},
 };
 
 // Every entry stands at the place of its id: a table that misses one does not compile.
@@ -125,6 +138,16 @@ const char* TextOf(Language language, TextId id) {
     const int index = static_cast<int>(language);
     if (index < 0 || index >= kLanguageCount || id < 0 || id >= kTextCount) return "";
     return kLanguages[index].texts[id].text;
+}
+
+void WithoutAccessKey(const char* text, char* out, unsigned cap) {
+    if (!cap) return;
+    unsigned used = 0;
+    for (const char* p = text ? text : ""; *p && used + 1 < cap; ++p) {
+        if (*p == '&' && *++p == '\0') break;  // the "&" goes, the letter after it stays
+        out[used++] = *p;
+    }
+    out[used] = '\0';
 }
 
 Language ChooseLanguage(uint32_t ext, uint16_t uiLanguage) {

@@ -63,7 +63,7 @@ void LaunchSettingsEditor() {
 
 void ShowVersionBox() {
     char text[64];
-    wsprintfA(text, "%s\n%s\n%s", "mirvo", ShownText(kTextProductName), PEMOKA_VERSION_SHOWN);
+    wsprintfA(text, ShownText(kTextVersionBox), PEMOKA_VERSION_SHOWN);
     ModalLoop box;
     ShowMessageBox(g_windows.frame, WideText(text), MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
 }

@@ -17,6 +17,7 @@
 #include "input_rules.h"
 #include "popup_menus.h"
 #include "tray.h"
+#include "tray_events.h"
 
 namespace {
 bool Held(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
@@ -36,6 +37,9 @@ void ReloadSettings(HWND hwnd) {
     ApplyInitialGuide();
     RegisterGlobalHotKey();
     ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));
+    // The language may have changed: the frame's name and the icon's tip follow it.
+    NameFrame();
+    RefreshTrayTip();
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
@@ -43,13 +47,29 @@ void RightClick() {
     if (!InModalLoop()) ShowContextMenu();
 }
 
-// The icon's callback: a left press brings the window set back, a right release opens the
-// tray menu. The icon itself stays while a loop runs; it only starts nothing.
-// While the frame is locked, a click on the icon and the hot key unlock it instead.
-void TrayCallback(WPARAM icon, LPARAM event) {
-    if (InModalLoop() || icon != kTrayIconId) return;
-    if (event == WM_LBUTTONDOWN) g_windows.locked ? ToggleFrameLock() : RestoreWindowSet();
-    else if (event == WM_RBUTTONUP) ShowTrayMenu();
+// Shift+F10 and the Menu key (WM_CONTEXTMENU without a pointer position, -1) open the menu at
+// the frame's top-left corner; a right click has opened it at the pointer already.
+void KeyboardContextMenu(LPARAM at) {
+    if (LOWORD(at) != 0xFFFF || HIWORD(at) != 0xFFFF || InModalLoop()) return;
+    RECT r{};
+    GetWindowRect(g_windows.frame, &r);
+    const POINT corner{r.left, r.top};
+    ShowContextMenu(&corner);
+}
+
+// The icon's callback: a left press, Enter or Space brings the window set back, a right click,
+// Shift+F10 or the Menu key opens the tray menu. The icon itself stays while a loop runs; it
+// only starts nothing. While the frame is locked, a click on the icon and the hot key unlock it
+// instead.
+void TrayCallback(WPARAM wp, LPARAM lp) {
+    if (InModalLoop()) return;
+    const TrayDecision tray = DecideTrayEvent(wp, static_cast<uint64_t>(lp), kTrayIconId);
+    if (tray.request == TrayRequest::bringBack) {
+        g_windows.locked ? ToggleFrameLock() : RestoreWindowSet();
+    } else if (tray.request == TrayRequest::menu) {
+        const POINT anchor{tray.x, tray.y};
+        ShowTrayMenu(tray.atAnchor ? &anchor : nullptr);
+    }
 }
 
 void HotKey(WPARAM id) {
@@ -106,6 +126,19 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP: SendMessageA(g_windows.back, msg, wp, lp); break;
         case WM_RBUTTONUP: RightClick(); break;
+        case WM_CONTEXTMENU: KeyboardContextMenu(lp); return 0;
+        // In a high-contrast theme the border is drawn in the theme's colour, after whatever
+        // the system drew.
+        case WM_NCPAINT:
+            if (PaintOwnBorder(hwnd)) return 0;
+            break;
+        case WM_NCACTIVATE: {
+            const LRESULT drawn = DefWindowProcA(hwnd, msg, wp, lp);
+            PaintOwnBorder(hwnd);
+            return drawn;
+        }
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE: FollowThemeColours(); break;
         case WM_COMMAND:
             if (HIWORD(wp) == 0) DispatchCommand(LOWORD(wp));
             break;

@@ -36,8 +36,17 @@ void Append(HMENU menu, Kind kind, const char* label, unsigned id, HMENU submenu
     InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
 }
 
-void Append(HMENU menu, Language language, const Item& item, HMENU submenu = nullptr) {
-    Append(menu, item.kind, item.kind == Kind::separator ? nullptr : TextOf(language, item.text), item.id, submenu);
+void Append(HMENU menu, Language language, const Item& item, HMENU submenu = nullptr, UINT state = 0) {
+    Append(menu, item.kind, item.kind == Kind::separator ? nullptr : TextOf(language, item.text), item.id, submenu,
+           state);
+}
+
+// A guide's menu item: its name, or for the two guides that ask for their numbers first the
+// item that says so.
+TextId GuideItemText(const GuideEntry& guide) {
+    return guide.mask == kCountDivisionsMask   ? kTextCountDivisionsItem
+           : guide.mask == kWidthDivisionsMask ? kTextWidthDivisionsItem
+                                               : guide.label;
 }
 
 constexpr Item kTrayItems[] = {
@@ -66,12 +75,12 @@ HMENU BuildLayoutMenu(Language language) {
     return menu;
 }
 
-// Tracks the menu at the pointer on behalf of the guide frame, which receives the chosen
-// command as WM_COMMAND once the menu has gone, and destroys the menu. The tracking is one of
-// the overlay's modal loops.
-void TrackPopupAtCursor(HMENU menu) {
+// Tracks the menu at the point (the pointer when null) on behalf of the guide frame, which
+// receives the chosen command as WM_COMMAND once the menu has gone, and destroys the menu. The
+// tracking is one of the overlay's modal loops.
+void TrackPopupAt(HMENU menu, const POINT* point) {
     ModalLoop tracking;
-    const POINT at = Pointer();
+    const POINT at = point ? *point : Pointer();
     SetForegroundWindow(g_windows.frame);
     TrackPopupMenuEx(menu, TPM_VERTICAL, at.x, at.y, g_windows.frame, nullptr);
     DestroyMenu(menu);
@@ -88,7 +97,7 @@ HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder) {
     }
     const Language language = UserLanguage(ext);
     for (const GuideEntry& guide : kGuideTable)
-        if (GuideOffered(guide, ext)) Append(menu, language, {Kind::plain, guide.label, guide.mask});
+        if (GuideOffered(guide, ext)) Append(menu, language, {Kind::plain, GuideItemText(guide), guide.mask});
     Append(menu, language, kSeparator);
     Append(menu, language, {Kind::plain, kTextFit, IDM_FIT});
     for (const RatioPreset& ratio : kRatioPresets)
@@ -114,15 +123,17 @@ HMENU BuildTrayMenu(bool locked) {
         Append(menu, language, {Kind::plain, kTextUnlock, IDM_LOCK});
         Append(menu, language, kSeparator);
     }
-    for (const Item& item : kTrayItems) Append(menu, language, item);
+    // In English, as on Windows, what a click on the icon does is the menu's bold default item.
+    for (const Item& item : kTrayItems)
+        Append(menu, language, item, nullptr, item.id == IDM_SHOW && language == Language::english ? MFS_DEFAULT : 0);
     return menu;
 }
 
-void ShowContextMenu() {
+void ShowContextMenu(const POINT* at) {
     const bool border = (GetWindowLongA(g_windows.frame, GWL_STYLE) & WS_BORDER) != 0;
-    if (HMENU menu = BuildContextMenu(static_cast<uint32_t>(g_settings.Ext), border)) TrackPopupAtCursor(menu);
+    if (HMENU menu = BuildContextMenu(static_cast<uint32_t>(g_settings.Ext), border)) TrackPopupAt(menu, at);
 }
 
-void ShowTrayMenu() {
-    if (HMENU menu = BuildTrayMenu(g_windows.locked)) TrackPopupAtCursor(menu);
+void ShowTrayMenu(const POINT* at) {
+    if (HMENU menu = BuildTrayMenu(g_windows.locked)) TrackPopupAt(menu, at);
 }

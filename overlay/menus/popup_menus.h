@@ -11,8 +11,10 @@
 // be created.
 HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder);
 // "表示 / 設定 / — / バージョン / 終了 / — / キャンセル" in the settings' language, or null;
-// while the frame is locked "ロック解除" and a separator come first.
+// while the frame is locked "ロック解除" and a separator come first. In English the first of
+// them, "Show Pemoka", is the bold default item.
 HMENU BuildTrayMenu(bool locked);
 
-void ShowContextMenu();
-void ShowTrayMenu();
+// Each opens at the point given (screen pixels), or at the pointer when it is null.
+void ShowContextMenu(const POINT* at = nullptr);
+void ShowTrayMenu(const POINT* at = nullptr);

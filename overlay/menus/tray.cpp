@@ -32,17 +32,31 @@ void SetTrayIcon(const char* tip, HICON icon, DWORD action) {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayMessage;
     data.hIcon = icon;
+    data.uVersion = NOTIFYICON_VERSION_4;  // read by NIM_SETVERSION alone
     if (tip) lstrcpynW(data.szTip, WideText(tip), sizeof data.szTip / sizeof data.szTip[0]);
     if (auto* notify = SystemFunction<decltype(Shell_NotifyIconW)>("shell32.dll", "Shell_NotifyIconW"))
         notify(action, &data);
 }
 
+namespace {
+// Adds the icon, and asks for the icon's keyboard behaviour (version 4): Enter, Space, Shift+F10
+// and the Menu key on it reach the frame too.
+void ShowIcon() {
+    SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_ADD);
+    SetTrayIcon(nullptr, g_tray.icon, NIM_SETVERSION);
+}
+}  // namespace
+
 void AddTrayIcon() {
     if (g_tray.icon) DestroyIcon(g_tray.icon);
     g_tray.icon = static_cast<HICON>(
         LoadImageA(g_windows.instance, MAKEINTRESOURCEA(IDI_FRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_ADD);
+    ShowIcon();
     g_tray.iconAdded = true;
+}
+
+void RefreshTrayTip() {
+    if (g_tray.iconAdded) SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_MODIFY);
 }
 
 void HideToTray() {
@@ -65,5 +79,5 @@ UINT TaskbarCreatedMessage() {
 }
 
 void ShowTrayIconAgain() {
-    if (g_tray.iconAdded) SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_ADD);
+    if (g_tray.iconAdded) ShowIcon();
 }

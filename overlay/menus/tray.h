@@ -23,13 +23,15 @@ void ReleaseGlobalHotKey();
 
 // Shows the icon (tip "ペモカ"), or shows it again.
 void AddTrayIcon();
+// A shown icon's tip in the settings' language, after the settings were read again.
+void RefreshTrayTip();
 // Unlocks a locked frame, shows the icon and hides the window set, even when the icon cannot be
 // added.
 void HideToTray();
 // Deletes the icon if one is shown.
 void RemoveTrayIcon();
-// Passes the icon record to the shell with NIM_ADD or NIM_DELETE; the tip is a text of code
-// page 932.
+// Passes the icon record to the shell with NIM_ADD, NIM_MODIFY, NIM_SETVERSION or NIM_DELETE;
+// the tip is a text of code page 932.
 void SetTrayIcon(const char* tip, HICON icon, DWORD action);
 
 // The message that the shell broadcasts when the taskbar has been created anew, and adding the

@@ -56,8 +56,9 @@ bool AskForBitmapPath(char (&path)[MAX_PATH], unsigned& filterIndex) {
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = g_windows.frame;
     const bool tools = WorkTools();
-    dialog.lpstrFilter = tools ? L"PNG (*.png)\0*.png\0BMP (*.bmp)\0*.bmp\0" : L"*.bmp\0";
-    dialog.nFilterIndex = tools ? 1 : 0;
+    // Each type with its pattern: a type without one would list every file of the folder.
+    dialog.lpstrFilter = tools ? L"PNG (*.png)\0*.png\0BMP (*.bmp)\0*.bmp\0" : L"BMP (*.bmp)\0*.bmp\0";
+    dialog.nFilterIndex = 1;
     dialog.lpstrFile = widePath;
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrInitialDir = haveFolder ? wideFolder : nullptr;
