@@ -27,7 +27,7 @@ bool Handled(HWND hwnd, UINT msg, WPARAM wp) {
             PostMessageA(o.frame, WM_COMMAND, g.mask, 0);
             // In the language that the file's Ext picks.
             const char* titles[] = {g.mask == 0x80 ? "等分割数の設定" : "等分割幅の設定",
-                                    g.mask == 0x80 ? "Grid by count" : "Grid by spacing"};
+                                    g.mask == 0x80 ? "Grid by Count" : "Grid by Spacing"};
             HWND dialog = nullptr;
             WaitUntil([&] {
                 for (const char* title : titles)

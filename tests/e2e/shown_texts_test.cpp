@@ -77,9 +77,9 @@ Shown OverlayTexts(const std::string& ext, const std::wstring& product, const st
 }  // namespace
 
 TEST(EnglishSystem, TheOverlayShowsEnglish) {
-    const Shown shown = OverlayTexts("0", L"Pemoka", L"Grid by count");
-    EXPECT_EQ(shown.versionBox, (Texts{L"Pemoka", L"mirvo\nPemoka\n" + kVersion}));
-    EXPECT_EQ(shown.countDialog, (Texts{L"Grid by count", L"Cancel", L"Columns", L"Rows"}));
+    const Shown shown = OverlayTexts("0", L"Pemoka", L"Grid by Count");
+    EXPECT_EQ(shown.versionBox, (Texts{L"Pemoka", L"Pemoka\nVersion " + kVersion + L"\nby mirvo"}));
+    EXPECT_EQ(shown.countDialog, (Texts{L"Grid by Count", L"Cancel", L"&Columns:", L"&Rows:"}));
 }
 
 TEST(EnglishSystem, TheOverlayShowsJapaneseWithItsExtBit) {
@@ -94,7 +94,7 @@ TEST(EnglishSystem, TheEditorShowsEitherLanguage) {
         const char* ext;
         std::wstring caption, shownGuide, firstRow, key;
     } cases[] = {
-        {"0", L"Pemoka Settings Ver=" + kVersion, L"Diagonals", L"Last used", L"Middle Button"},
+        {"0", L"Pemoka Settings Ver=" + kVersion, L"Diagonals", L"Guide Last Used", L"Middle Mouse Button"},
         {"512", L"ペモカの設定 Ver=" + kVersion, L"対角線", L"前回の構図", L"マウス中央ボタン"},
     };
     for (const auto& c : cases) {

@@ -63,8 +63,12 @@ TEST(Menus, ContextMenuFollowsExtAndTheBorder) {
                                       {"> レイアウト", 0}, {"-", 0}};
     // The layouts: the empty slots greyed, a held one with its size and guide.
     std::vector<MenuItem> layouts;
-    for (unsigned n = 1; n <= 9; ++n) layouts.push_back({std::to_string(n) + ": (空き)", 32800 + n, MFS_GRAYED});
-    layouts[1] = {"2: 1080 × 1350 黄金螺旋", 32802};
+    // Each with its number as the access key and the key that recalls it.
+    for (unsigned n = 1; n <= 9; ++n) {
+        const std::string number = std::to_string(n);
+        layouts.push_back({"&" + number + ": (空き)\tCtrl+" + number, 32800 + n, MFS_GRAYED});
+    }
+    layouts[1] = {"&2: 1080 × 1350 黄金螺旋\tCtrl+2", 32802};
     g_layouts = {};
     g_layouts.slots[1] = {10, 20, 1080, 1350, 0x800, 3};
     g_layouts.held[1] = true;
