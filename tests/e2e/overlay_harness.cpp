@@ -338,6 +338,9 @@ unsigned long Keysym(WORD vk) {
         case VK_CONTROL: return 0xffe3;
         case VK_MENU: return 0xffe9;  // the left Alt
         case VK_F4: return 0xffc1;
+        case VK_F10: return 0xffc7;
+        case VK_APPS: return 0xff67;  // the Menu key
+        case VK_OEM_1: return 0x3b;   // ";" on a US keyboard
         case VK_ESCAPE: return 0xff1b;
         case VK_RETURN: return 0xff0d;
         default: return 0;
