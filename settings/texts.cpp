@@ -55,6 +55,12 @@ constexpr TextEntry kJapanese[kTextCount] = {
     {kTextImeModeChange, "IME モード変更"},
     {kTextBackspace, "BS"},
     {kTextBreak, "Cancel"},
+    {kTextPictureNotSaved, "%s\nを保存できませんでした。\n書き込めない場所か、他のプログラムが使用中のファイルです。"},
+    {kTextPictureNotTaken, "枠の範囲の画像を取得できませんでした。枠を小さくしてやり直してください。"},
+    {kTextClipboardBusy, "クリップボードを他のプログラムが使用中のため、コピーできませんでした。"},
+    {kTextLayoutNotStored, "レイアウト %s を設定ファイルに書き込めませんでした。\nこのレイアウトは次の保存時と終了時に、もう一度書き込みます。"},
+    {kTextCannotLock, "ロックできません。ロックを解除するための通知領域のアイコンもホットキーも使えません。"},
+    {kTextFrameSideRange, "幅と高さには 40 ～ 30000 の数を入力してください。"},
 };
 
 // Written as Windows writes its own: title case and access keys in menus and titles, an
@@ -114,6 +120,12 @@ constexpr TextEntry kEnglish[kTextCount] = {
     {kTextImeModeChange, "IME Mode Change"},
     {kTextBackspace, "Backspace"},
     {kTextBreak, "Break"},
+    {kTextPictureNotSaved, "%s\ncould not be saved. The folder cannot be written to, or another program is using the file."},
+    {kTextPictureNotTaken, "The screenshot of the frame's area could not be taken. Make the frame smaller and try again."},
+    {kTextClipboardBusy, "The screenshot could not be copied: another program is using the clipboard."},
+    {kTextLayoutNotStored, "Layout %s could not be written to the settings file.\nIt will be written again at the next layout you store and when Pemoka closes."},
+    {kTextCannotLock, "The frame cannot be locked: neither a tray icon nor a keyboard shortcut is available to unlock it."},
+    {kTextFrameSideRange, "Enter a width and height from 40 to 30000."},
 };
 
 // Every entry stands at the place of its id: a table that misses one does not compile.

@@ -17,6 +17,7 @@
 #include "../screen/layouts.h"
 #include "../windows/navigation_grip.h"
 #include "../windows/size_dialog.h"
+#include "../windows/size_label.h"
 #include "../windows/work_rules.h"
 #include "../windows/system_function.h"
 #include "../windows/window_set.h"
@@ -70,7 +71,12 @@ void ShowVersionBox() {
 
 // The work tools' commands, with their Ext bit only: none of them changes the guide. Without
 // it they are unknown commands, which end with the common tail.
+// "ロック解除" and 32793 unlock a locked frame whatever the bit says: the lock always has its way back.
 int RunWorkTool(unsigned id) {
+    if (id == IDM_LOCK && g_windows.locked) {
+        UnlockFrame();
+        return 0;
+    }
     if (!(static_cast<uint32_t>(g_settings.Ext) & kWorkToolsExt)) return 1;
     if (id == IDM_LOCK) ToggleFrameLock();
     else if (id == IDM_SIZE) RunModalDialog(IDD_FRAME_SIZE, FrameSizeDialogProc);
@@ -96,13 +102,15 @@ int RunFixedCommand(unsigned id) {
         case IDM_EXIT: RequestClose(); return 0;
         case IDM_FIT:
         case IDM_CAPTURE:
-            HideNavigationGrip();  // it leaves the screen with the menu
+            HideNavigationGrip();  // they leave the screen with the menu
+            HideSizeLabel();
             Sleep(kScreenPause);
             id == IDM_FIT ? FitFrameToContent() : CaptureFrameArea();
             return 0;  // both repaint what they change themselves
         case IDM_NOTHING: return 0;
         case IDM_CUSTOM_RATIO: return RunModalDialog(IDD_CUSTOM_RATIO, CustomRatioDialogProc) != IDCANCEL;
         case IDM_SHOW:
+            UnlockFrame();
             RemoveTrayIcon();
             RestoreWindowSet();
             return 1;
@@ -118,12 +126,26 @@ int RunFixedCommand(unsigned id) {
 }
 }  // namespace
 
-void ToggleFrameLock() {
-    const bool lock = !g_windows.locked;
-    SetFrameLocked(lock);
-    // While locked the way back is always at hand: the icon shows whatever Tray says.
-    if (lock && !g_tray.iconAdded) AddTrayIcon();
-    else if (!lock && g_settings.Tray != 1) RemoveTrayIcon();
+void ToggleFrameLock() { g_windows.locked ? UnlockFrame() : LockFrame(); }
+
+// While locked the way back is always at hand: the icon shows whatever Tray says, or the hot key
+// is held. A frame with neither is not locked: nothing could unlock it. A hidden set is not
+// locked either.
+void LockFrame() {
+    if (g_windows.locked || !IsWindowVisible(g_windows.frame)) return;
+    if (!g_tray.iconAdded) g_tray.iconForLock = true;
+    if (!AddTrayIcon() && !g_tray.hotKeyHeld) {
+        if (g_tray.iconForLock) RemoveTrayIcon();
+        ShowWarning(kTextCannotLock);
+        return;
+    }
+    SetFrameLocked(true);
+}
+
+void UnlockFrame() {
+    if (!g_windows.locked) return;
+    SetFrameLocked(false);
+    if (g_tray.iconForLock) RemoveTrayIcon();
 }
 
 void DispatchCommand(unsigned id) {

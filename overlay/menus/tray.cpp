@@ -24,7 +24,7 @@ void ReleaseGlobalHotKey() {
     g_tray.hotKeyHeld = false;
 }
 
-void SetTrayIcon(const char* tip, HICON icon, DWORD action) {
+bool SetTrayIcon(const char* tip, HICON icon, DWORD action) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = g_windows.frame;
@@ -34,41 +34,47 @@ void SetTrayIcon(const char* tip, HICON icon, DWORD action) {
     data.hIcon = icon;
     data.uVersion = NOTIFYICON_VERSION_4;  // read by NIM_SETVERSION alone
     if (tip) lstrcpynW(data.szTip, WideText(tip), sizeof data.szTip / sizeof data.szTip[0]);
-    if (auto* notify = SystemFunction<decltype(Shell_NotifyIconW)>("shell32.dll", "Shell_NotifyIconW"))
-        notify(action, &data);
+    auto* notify = SystemFunction<decltype(Shell_NotifyIconW)>("shell32.dll", "Shell_NotifyIconW");
+    return notify && notify(action, &data);
 }
 
 namespace {
-// Adds the icon, and asks for the icon's keyboard behaviour (version 4): Enter, Space, Shift+F10
-// and the Menu key on it reach the frame too.
-void ShowIcon() {
-    SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_ADD);
+// Adds the icon and asks for its keyboard behaviour (version 4): Enter, Space, Shift+F10 and the
+// Menu key on it reach the frame too. True when the shell has it.
+bool ShowIcon() {
+    if (!SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_ADD)) return false;
     SetTrayIcon(nullptr, g_tray.icon, NIM_SETVERSION);
+    return true;
 }
 }  // namespace
 
-void AddTrayIcon() {
-    if (g_tray.icon) DestroyIcon(g_tray.icon);
-    g_tray.icon = static_cast<HICON>(
-        LoadImageA(g_windows.instance, MAKEINTRESOURCEA(IDI_FRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    ShowIcon();
+bool AddTrayIcon() {
+    if (g_tray.iconAdded && g_tray.iconShown) return true;
+    if (!g_tray.icon)
+        g_tray.icon = static_cast<HICON>(
+            LoadImageA(g_windows.instance, MAKEINTRESOURCEA(IDI_FRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    g_tray.iconShown = ShowIcon();
     g_tray.iconAdded = true;
+    return g_tray.iconShown;
 }
 
 void RefreshTrayTip() {
-    if (g_tray.iconAdded) SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_MODIFY);
+    if (g_tray.iconShown) SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_MODIFY);
 }
 
 void HideToTray() {
-    if (g_windows.locked) SetFrameLocked(false);  // a hidden set is never locked
+    // A hidden set is never locked; the icon the lock added stays, as the resident's icon now.
+    if (g_windows.locked) SetFrameLocked(false);
+    g_tray.iconForLock = false;
     AddTrayIcon();
     HideWindowSet();
 }
 
 void RemoveTrayIcon() {
+    g_tray.iconForLock = false;
     if (!g_tray.iconAdded) return;
     SetTrayIcon(nullptr, nullptr, NIM_DELETE);
-    g_tray.iconAdded = false;
+    g_tray.iconAdded = g_tray.iconShown = false;
     if (g_tray.icon) DestroyIcon(g_tray.icon);
     g_tray.icon = nullptr;
 }
@@ -79,5 +85,5 @@ UINT TaskbarCreatedMessage() {
 }
 
 void ShowTrayIconAgain() {
-    if (g_tray.iconAdded) ShowIcon();
+    if (g_tray.iconAdded) g_tray.iconShown = ShowIcon();
 }

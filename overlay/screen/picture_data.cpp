@@ -136,16 +136,17 @@ bool WriteWholeFile(const char* path, const void* bytes, DWORD size) {
     return whole;
 }
 
-bool PutSnapshotOnClipboard(HWND owner, int w, int h) {
+ClipboardPut PutSnapshotOnClipboard(HWND owner, int w, int h) {
     const std::vector<uint8_t> png = EncodeSnapshotPng(w, h);
     HGLOBAL dib = SnapshotDib(w, h);
     HGLOBAL pngBlock = png.empty() ? nullptr : CopyToGlobal(png.data(), png.size());
     const UINT pngFormat = RegisterClipboardFormatA("PNG");
-    bool put = false;
+    ClipboardPut put = dib ? ClipboardPut::busy : ClipboardPut::failed;
     if (dib && OpenClipboardSoon(owner)) {
+        put = ClipboardPut::failed;
         if (EmptyClipboard() && SetClipboardData(CF_DIB, dib)) {
             dib = nullptr;  // the clipboard's now
-            put = true;
+            put = ClipboardPut::done;
             if (pngBlock && pngFormat && SetClipboardData(pngFormat, pngBlock)) pngBlock = nullptr;
         }
         CloseClipboard();

@@ -13,6 +13,7 @@ std::vector<uint8_t> EncodeSnapshotPng(int w, int h);
 HGLOBAL SnapshotDib(int w, int h);
 // Writes the bytes to path in one write; a failed write leaves no file behind.
 bool WriteWholeFile(const char* path, const void* bytes, DWORD size);
-// Puts CF_DIB and "PNG" of the snapshot on the clipboard for owner; false, with the clipboard
-// as it was, when the clipboard stays held by another program or nothing can be made.
-bool PutSnapshotOnClipboard(HWND owner, int w, int h);
+// Puts CF_DIB and "PNG" of the snapshot on the clipboard for owner. Otherwise the clipboard is
+// left as it was: it stayed held by another program (busy), or nothing could be made (failed).
+enum class ClipboardPut { done, busy, failed };
+ClipboardPut PutSnapshotOnClipboard(HWND owner, int w, int h);

@@ -1,6 +1,9 @@
 #include "window_set.h"
 
+#include <string>
+
 #include "../../settings/settings_record.h"
+#include "../../settings/shown_text.h"
 #include "navigation_grip.h"
 #include "size_label.h"
 
@@ -84,6 +87,13 @@ ModalLoop::~ModalLoop() {
     if (--g_windows.modalLoops > 0 || !g_windows.closePending) return;
     g_windows.closePending = 0;
     PostMessageA(g_windows.frame, WM_CLOSE, 0, 0);
+}
+
+void ShowWarning(TextId id, const wchar_t* arg) {
+    std::wstring text = WideText(ShownText(id)).text;
+    if (const size_t at = text.find(L"%s"); at != std::wstring::npos) text.replace(at, 2, arg);
+    ModalLoop box;
+    ShowMessageBox(g_windows.frame, text.c_str(), MB_OK | MB_ICONWARNING | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
 void FollowPlacement(HWND moved, const WINDOWPOS& pos) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "../../settings/shared_names.h"
+#include "../../settings/texts.h"
 #include "contrast_colours.h"
 
 struct WindowSet {
@@ -36,6 +37,10 @@ struct ModalLoop {
     ModalLoop& operator=(const ModalLoop&) = delete;
 };
 inline bool InModalLoop() { return g_windows.modalLoops > 0; }
+
+// A warning box over the overlay in the interface's language, for what the person would not
+// see fail otherwise: the text of id with its "%s", if it has one, replaced by arg.
+void ShowWarning(TextId id, const wchar_t* arg = L"");
 
 void CentreWindowSet(int showCommand);
 // Ends a drag of the back pane or the grip where it stands and sends away the grip, then

@@ -39,5 +39,6 @@ Rect SizeLabelPlace(const Rect& frame, int labelW, int labelH, const Rect& workA
         x += kGap;
     }
     x = std::max(workArea.left, std::min(x, workArea.right - labelW));
+    y = std::max(workArea.top, std::min(y, workArea.bottom - labelH));
     return {x, y, x + labelW, y + labelH};
 }

@@ -28,5 +28,6 @@ int DisplayAffinityToSet(uint32_t ext, uint32_t build, bool excludedNow);
 std::string SizeLabelText(int w, int h);
 // Where a label of the given size goes: below the frame's bottom-left corner, or above its
 // top-left corner when it would leave the monitor's work area there, or inside the frame's
-// bottom-left corner when neither fits; always kept within the work area horizontally.
+// bottom-left corner when neither fits; always kept whole within the work area, also beside a
+// frame larger than it.
 Rect SizeLabelPlace(const Rect& frame, int labelW, int labelH, const Rect& workArea);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "overlay/menus/tray.h"
+#include "overlay/windows/system_function.h"
 #include "overlay_harness.h"
 
 #include <commctrl.h>
@@ -36,13 +37,9 @@ HWND WaitForEditor(const PROCESS_INFORMATION& process) {
 
 // A string of a program's version block, through the version functions, as Explorer reads it.
 std::wstring VersionString(const std::string& program, const wchar_t* block, const wchar_t* name) {
-    using SizeFn = DWORD(WINAPI*)(LPCSTR, LPDWORD);
-    using InfoFn = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
-    using QueryFn = BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
-    const HMODULE version = LoadLibraryA("version.dll");
-    auto size = reinterpret_cast<SizeFn>(GetProcAddress(version, "GetFileVersionInfoSizeA"));
-    auto info = reinterpret_cast<InfoFn>(GetProcAddress(version, "GetFileVersionInfoA"));
-    auto query = reinterpret_cast<QueryFn>(GetProcAddress(version, "VerQueryValueW"));
+    auto* size = SystemFunction<DWORD WINAPI(LPCSTR, LPDWORD)>("version.dll", "GetFileVersionInfoSizeA");
+    auto* info = SystemFunction<BOOL WINAPI(LPCSTR, DWORD, DWORD, LPVOID)>("version.dll", "GetFileVersionInfoA");
+    auto* query = SystemFunction<BOOL WINAPI(LPCVOID, LPCWSTR, LPVOID*, PUINT)>("version.dll", "VerQueryValueW");
     if (!size || !info || !query) return L"(no version functions)";
     DWORD ignored = 0;
     std::vector<char> data(size(program.c_str(), &ignored));

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -115,6 +117,9 @@ bool XStackedAbove(HWND a, HWND b);
 // keyboard; alsoFine, when given, may take the keyboard instead.
 bool FocusOn(HWND window, HWND alsoFine = nullptr);
 
+// The window that holds the overlay's mouse capture, or null.
+HWND CaptureOf(const Overlay& o);
+
 // A top-level window of the process by class and title (null matches any).
 HWND FindProcessWindow(DWORD pid, const char* cls, const char* title = nullptr);
 
@@ -122,3 +127,33 @@ HWND FindProcessWindow(DWORD pid, const char* cls, const char* title = nullptr);
 std::string ProgramFolder();
 // One key's text as written in a settings file, or "" when absent.
 std::string IniValue(const std::string& text, const char* key);
+
+// The display scale that the programs started while it lives read (LogPixels of the current
+// user); it puts the earlier value back, or removes the value when there was none.
+struct LogPixels {
+    HKEY key = nullptr;
+    BYTE before[64]{};
+    DWORD type = 0, size = sizeof before;
+    bool had = false;
+    explicit LogPixels(DWORD dpi);
+    ~LogPixels();
+    LogPixels(const LogPixels&) = delete;
+    LogPixels& operator=(const LogPixels&) = delete;
+};
+
+// A window of the test's own under the overlay, covering the screen: white, with a black band
+// around a rectangle, so that the edges the fit finds are known.
+class Content {
+public:
+    Content();
+    ~Content();
+    // Paints a black band of the given width around the frame and waits until the screen shows
+    // it where the fit will look: on the three sample lines of every side, next to the frame,
+    // at the band's outer edge and beyond it. The compositor may leave part of the screen
+    // stale; showing the window anew makes it draw the whole window again.
+    ::testing::AssertionResult Black(const RECT& frame, int band);
+
+private:
+    HWND hwnd_;
+    RECT black_{};
+};

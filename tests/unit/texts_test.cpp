@@ -137,7 +137,10 @@ constexpr Convention kConventions[] = {
     {kTextX2Button, Kind::keyName, false},           {kTextUndefinedKey, Kind::keyName, false},
     {kTextImeConvert, Kind::keyName, false},         {kTextImeNonconvert, Kind::keyName, false},
     {kTextImeModeChange, Kind::keyName, false},      {kTextBackspace, Kind::keyName, false},
-    {kTextBreak, Kind::keyName, false},
+    {kTextBreak, Kind::keyName, false},              {kTextPictureNotSaved, Kind::message, false},
+    {kTextPictureNotTaken, Kind::message, false},    {kTextClipboardBusy, Kind::message, false},
+    {kTextLayoutNotStored, Kind::message, false},    {kTextCannotLock, Kind::message, false},
+    {kTextFrameSideRange, Kind::message, false},
 };
 static_assert(sizeof kConventions / sizeof kConventions[0] == kTextCount, "every text has its row");
 
@@ -188,7 +191,10 @@ TEST(Texts, EnglishFollowsWindowsConventions) {
                 break;
             case Kind::message:
                 EXPECT_EQ(text.find('&'), std::string::npos) << text;
-                EXPECT_TRUE(std::isupper(static_cast<unsigned char>(text[0])) && text.back() == '.') << text;
+                // A sentence, or a file's name and then one.
+                EXPECT_TRUE((std::isupper(static_cast<unsigned char>(text[0])) || text.rfind("%s\n", 0) == 0) &&
+                            text.back() == '.')
+                    << text;
                 break;
             case Kind::fieldLabel:
                 EXPECT_TRUE(accessKey) << text;

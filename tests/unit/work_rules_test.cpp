@@ -34,6 +34,10 @@ TEST(WorkRules, TheSizeLabelSaysTheSizeBesideTheFrame) {
         {{100, 10, 740, 990}, {104, 966, 184, 986}},      // neither: inside
         {{1250, 100, 1500, 300}, {1200, 304, 1280, 324}}, // kept on the work area
         {{-50, 100, 200, 300}, {0, 304, 80, 324}},
+        {{60, 0, 860, 1100}, {64, 980, 144, 1000}},        // taller than the screen, at its top
+        {{-100, -100, 1400, 1100}, {0, 980, 80, 1000}},    // larger both ways
+        {{1200, 950, 1500, 1200}, {1200, 926, 1280, 946}}, // at the bottom-right corner
+        {{-300, -500, -100, -400}, {0, 0, 80, 20}},        // off the top-left corner
     };
     for (const auto& c : cases) {
         const Rect r = SizeLabelPlace(c.frame, 80, 20, work);

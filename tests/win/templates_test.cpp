@@ -21,6 +21,7 @@
 #include "overlay/resources/resource.h"
 #include "overlay/screen/custom_ratio_dialog.h"
 #include "overlay/windows/size_dialog.h"
+#include "overlay/windows/system_function.h"
 #include "settings/settings_file.h"
 #include "settings/shown_text.h"
 #include "dialog_controls.h"
@@ -116,12 +117,8 @@ const Dialog kDialogs[] = {
 
 // The accessible name of a window, through oleacc loaded as a screen reader's helper would.
 std::wstring AccessibleName(HWND hwnd) {
-    static HMODULE oleacc = LoadLibraryA("oleacc.dll");
-    static HMODULE oleaut = LoadLibraryA("oleaut32.dll");
-    using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
-    using FreeString = void(WINAPI*)(BSTR);
-    auto fromWindow = reinterpret_cast<FromWindow>(GetProcAddress(oleacc, "AccessibleObjectFromWindow"));
-    auto freeString = reinterpret_cast<FreeString>(GetProcAddress(oleaut, "SysFreeString"));
+    auto* fromWindow = SystemFunction<HRESULT WINAPI(HWND, DWORD, REFIID, void**)>("oleacc.dll", "AccessibleObjectFromWindow");
+    auto* freeString = SystemFunction<void WINAPI(BSTR)>("oleaut32.dll", "SysFreeString");
     static const GUID kIAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
     IAccessible* accessible = nullptr;
     if (!fromWindow || !freeString ||
@@ -258,7 +255,9 @@ TEST_F(Templates, EveryTextFitsItsControl) {
                     EXPECT_LE(need.cx + Decoration(c, dpi) + spare, width)
                         << d.name << " " << Name(language) << " at " << dpi << " DPI: \"" << Utf8(texts[i])
                         << "\" (control " << i << ")";
-                    if (c.cls == L"Static") EXPECT_LE(need.cy, height) << d.name << " " << Name(language) << " " << i;
+                    if (c.cls == L"Static") {
+                        EXPECT_LE(need.cy, height) << d.name << " " << Name(language) << " " << i;
+                    }
                 }
                 SelectObject(dc, old);
                 DeleteObject(font);
@@ -301,12 +300,15 @@ TEST_F(Templates, AccessKeysAreUniqueInEachDialog) {
             for (size_t i = 0; i < t.controls.size(); ++i) {
                 const Laid& c = t.controls[i];
                 const wchar_t key = AccessKey(texts[i]);
-                if (key) EXPECT_TRUE(keys.insert(key).second) << d.name << " " << Name(language) << " control " << i;
+                if (key) {
+                    EXPECT_TRUE(keys.insert(key).second) << d.name << " " << Name(language) << " control " << i;
+                }
                 if (language != Language::english || c.id == IDOK || c.id == IDCANCEL) continue;
                 const bool fieldLabel = c.cls == L"Static" && i + 1 < t.controls.size() &&
                                         (t.controls[i + 1].cls == L"Edit" || t.controls[i + 1].cls == L"ComboBox");
-                if (fieldLabel || (c.cls == L"Button" && !IsGroupBox(c)))
+                if (fieldLabel || (c.cls == L"Button" && !IsGroupBox(c))) {
                     EXPECT_NE(key, 0) << d.name << " control " << i;
+                }
             }
         }
     }
@@ -323,8 +325,12 @@ TEST_F(Templates, MenuAccessKeysAreUniqueInEachMenu) {
             if (!*text) continue;  // a separator
             const wchar_t key = AccessKey(text);
             const bool ratio = iswdigit(text[0]) && wcschr(text, L':') && !wcschr(text, L' ');
-            if (!ratio) EXPECT_NE(key, 0) << what << " item " << i;
-            if (key) EXPECT_TRUE(keys.insert(key).second) << what << " item " << i;
+            if (!ratio) {
+                EXPECT_NE(key, 0) << what << " item " << i;
+            }
+            if (key) {
+                EXPECT_TRUE(keys.insert(key).second) << what << " item " << i;
+            }
             if (HMENU sub = GetSubMenu(menu, i)) self(sub, what + " > " + std::to_string(i), self);
         }
     };
