@@ -435,7 +435,8 @@ bool Overlay::MoveTo(int x, int y) const {
 HWND Overlay::WaitForWindow(const char* title) const {
     HWND found = nullptr;
     WaitUntil([&] {
-        found = FindProcessWindow(process.dwProcessId, nullptr, title);
+        // A dialog or a message box: the frame has a name of its own, "ペモカ" or "Pemoka".
+        found = FindProcessWindow(process.dwProcessId, "#32770", title);
         return found && IsWindowVisible(found);
     });
     return found;

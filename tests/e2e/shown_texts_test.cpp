@@ -23,15 +23,18 @@ std::wstring WideText(HWND hwnd) {
     return text;
 }
 
-// A visible top-level window of the process with this wide caption, once it is up; null after
-// the wait.
+// A visible dialog or message box of the process with this wide caption, once it is up; null
+// after the wait.
 HWND WaitForCaption(DWORD pid, const std::wstring& caption) {
     HWND found = nullptr;
     WaitUntil([&] {
         for (HWND w = GetTopWindow(nullptr); w && !found; w = GetWindow(w, GW_HWNDNEXT)) {
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
-            if (owner == pid && IsWindowVisible(w) && WideText(w) == caption) found = w;
+            char cls[16] = "";
+            GetClassNameA(w, cls, sizeof cls);
+            // A dialog or a message box: the frame bears the program's name too.
+            if (owner == pid && IsWindowVisible(w) && lstrcmpA(cls, "#32770") == 0 && WideText(w) == caption) found = w;
         }
         return found != nullptr;
     });
