@@ -195,3 +195,48 @@ TEST(Keyboard, ShiftF10AndTheMenuKeyOpenTheMenuAtTheFrame) {
     }
     EXPECT_TRUE(o.Close());
 }
+
+// While one of the overlay's dialogs is open, the keyboard's ways to a menu start nothing: the
+// frame's Shift+F10 and the icon's Enter, Space, Shift+F10 and Menu key, each answered at once
+// (a menu opened under the dialog would hold the answer until it closed).
+TEST(Keyboard, NoMenuOrRestoreWhileADialogIsOpen) {
+    Overlay o;
+    ASSERT_TRUE(o.Start(Ini("Tray=1\r\nHotkey=0\r\n")));
+    PostMessageA(o.frame, WM_COMMAND, 0x80, 0);  // the count dialog
+    const HWND dialog = o.WaitForWindow("等分割数の設定");
+    ASSERT_NE(dialog, nullptr);
+    const auto answered = [&](UINT msg, WPARAM wp, LPARAM lp) {
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutA(o.frame, msg, wp, lp, SMTO_NORMAL, 2000, &result) != 0;
+    };
+    const LPARAM icon = static_cast<LPARAM>(kTrayIconId) << 16;
+    EXPECT_TRUE(answered(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(o.frame), -1)) << "Shift+F10 at the frame";
+    EXPECT_TRUE(answered(kTrayMessage, 0, icon | 0x0401)) << "Enter on the icon";
+    EXPECT_TRUE(answered(kTrayMessage, 0, icon | WM_CONTEXTMENU)) << "Shift+F10 on the icon";
+    EXPECT_EQ(FindProcessWindow(o.process.dwProcessId, "#32768"), nullptr);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_TRUE(o.Close());
+}
+
+// The icon answers the keyboard as the shell reports it (version 4): Enter or Space brings the
+// frame back as a click does, Shift+F10 or the Menu key opens the icon's menu.
+TEST(Keyboard, TheIconAnswersEnterAndTheMenuKey) {
+    Overlay o;
+    ASSERT_TRUE(o.Start(Ini("Tray=1\r\nHotkey=0\r\n")));
+    const LPARAM icon = static_cast<LPARAM>(kTrayIconId) << 16;
+    PostMessageA(o.frame, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(o.frame); }));
+    PostMessageA(o.frame, kTrayMessage, MAKEWPARAM(1200, 1000), icon | 0x0401);  // NIN_KEYSELECT
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(o.frame) && IsWindowVisible(o.back); }));
+    PostMessageA(o.frame, kTrayMessage, MAKEWPARAM(600, 500), icon | WM_CONTEXTMENU);
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (menu = FindProcessWindow(o.process.dwProcessId, "#32768")) && IsWindowVisible(menu); }));
+    RECT m{};
+    GetWindowRect(menu, &m);
+    EXPECT_TRUE(m.left == 600 && m.top == 500) << "at the icon: " << m.left << "," << m.top;
+    MenuKeys(menu, {{VK_ESCAPE, 1}});
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(menu) || !IsWindowVisible(menu); }));
+    EXPECT_TRUE(o.Close());
+}
