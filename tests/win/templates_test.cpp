@@ -8,6 +8,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -208,28 +209,39 @@ protected:
     // The settings dialog reads the file: it is told the language there.
     void Speak(Language language) {
         const int ext = language == Language::japanese ? 0x0200 : 0x0100;
-        WriteTextFile(path, "[SET]\r\nExt=" + std::to_string(ext) + "\r\n");
+        WriteTextFile(path, language == Language::japanese ? "[SET]\r\nExt=512\r\n" : "[SET]\r\nExt=256\r\n");
         g_settings = DefaultSettings();
         g_settings.Ext = ext;
     }
+    using Check = std::function<void(const Dialog&, Language, const Template&, const std::vector<std::wstring>&)>;
+    // Each dialog in each language, opened in that language's settings: its template and the
+    // texts it shows, one per control.
+    void ForEachShownDialog(const Check& check);
     std::string path, saved;
     bool existed = false;
 };
 
 constexpr Language kBoth[] = {Language::japanese, Language::english};
 const char* Name(Language l) { return l == Language::japanese ? "Japanese" : "English"; }
-}  // namespace
 
-// Every static, button, check box, radio button and group box of every dialog, measured in the
-// font its template names at 96 and at 144 DPI, fits its control with two pixels (at 96) to
-// spare; the labels' height takes their font's.
-TEST_F(Templates, EveryTextFitsItsControl) {
+void Templates::ForEachShownDialog(const Check& check) {
     for (const Dialog& d : kDialogs) {
         for (Language language : kBoth) {
             Speak(language);
             const Template t = ReadTemplate(d.id, language);
             const std::vector<std::wstring> texts = ShownTexts(d, language);
             ASSERT_EQ(texts.size(), t.controls.size()) << d.name << " " << Name(language);
+            check(d, language, t, texts);
+        }
+    }
+}
+}  // namespace
+
+// Every static, button, check box, radio button and group box of every dialog, measured in the
+// font its template names at 96 and at 144 DPI, fits its control with two pixels (at 96) to
+// spare; the labels' height takes their font's.
+TEST_F(Templates, EveryTextFitsItsControl) {
+    ForEachShownDialog([](const Dialog& d, Language language, const Template& t, const std::vector<std::wstring>& texts) {
             for (int dpi : {96, 144}) {
                 HDC dc = CreateCompatibleDC(nullptr);
                 LOGFONTW lf{};
@@ -263,8 +275,7 @@ TEST_F(Templates, EveryTextFitsItsControl) {
                 DeleteObject(font);
                 DeleteDC(dc);
             }
-        }
-    }
+    });
 }
 
 // A screen reader names each field after the static text just before it: each field's name is
@@ -290,12 +301,7 @@ TEST_F(Templates, EachFieldIsNamedByItsLabel) {
 // In English every control a person can reach by a key has an access key (OK and Cancel have
 // Enter and Esc), every field's label too, and no two of them in one dialog share it.
 TEST_F(Templates, AccessKeysAreUniqueInEachDialog) {
-    for (const Dialog& d : kDialogs) {
-        for (Language language : kBoth) {
-            Speak(language);
-            const Template t = ReadTemplate(d.id, language);
-            const std::vector<std::wstring> texts = ShownTexts(d, language);
-            ASSERT_EQ(texts.size(), t.controls.size()) << d.name;
+    ForEachShownDialog([](const Dialog& d, Language language, const Template& t, const std::vector<std::wstring>& texts) {
             std::set<wchar_t> keys;
             for (size_t i = 0; i < t.controls.size(); ++i) {
                 const Laid& c = t.controls[i];
@@ -310,8 +316,7 @@ TEST_F(Templates, AccessKeysAreUniqueInEachDialog) {
                     EXPECT_NE(key, 0) << d.name << " control " << i;
                 }
             }
-        }
-    }
+    });
 }
 
 // The English menus: one access key on every item (the ratios, numbers, aside), none shared
