@@ -56,10 +56,10 @@ void ToggleBackPane() {
 }
 
 void LaunchSettingsEditor() {
-    // A cut module path, or a folder with no room for the name, starts nothing.
-    char path[MAX_PATH];
-    auto* start = SystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA");
-    if (start && ProgramFilePath("Quillet.exe", path)) start(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+    // A module path that cannot be had whole starts nothing.
+    const std::wstring path = ProgramFilePath(L"Quillet.exe");
+    auto* start = SystemFunction<decltype(ShellExecuteW)>("shell32.dll", "ShellExecuteW");
+    if (start && !path.empty()) start(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void ShowVersionBox() {

@@ -9,6 +9,7 @@
 #include "../screen/layouts.h"
 #include "../windows/display_affinity.h"
 #include "../windows/frame_drag.h"
+#include "../windows/message_filter.h"
 #include "../windows/navigation_grip.h"
 #include "../windows/size_label.h"
 #include "../windows/window_set.h"
@@ -116,6 +117,7 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CREATE:
             g_windows.frame = hwnd;
             CreateNavigationGrip(hwnd);
+            AllowMessagesFromBelow(hwnd);
             ApplyInitialGuide();
             RegisterGlobalHotKey();
             break;
@@ -129,6 +131,7 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SIZE: FrameResized(hwnd); break;
         // The frame's size is in pixels on every monitor: a new scale does not resize it.
         case WM_DPICHANGED: return 0;
+        case WM_DISPLAYCHANGE: BringSetOntoScreen(); break;
         case WM_KEYDOWN: HandleOverlayKey(static_cast<unsigned>(wp), lp); return 0;
         case WM_KEYUP: return 0;
         // A press on a guide line: the drag belongs to the back pane.

@@ -44,15 +44,11 @@ bool CopyWithoutTheSet(const RECT& r) {
 }
 
 // "キャプチャーの保存" in the program's folder; false when cancelled or not to be had. The path
-// comes back in the system's code page for the A file functions; one that it cannot hold
-// whole is not to be had either, rather than a file written under another name. With the work
-// tools it offers PNG first and BMP second, and tells which was chosen.
-bool AskForBitmapPath(char (&path)[MAX_PATH], unsigned& filterIndex) {
-    char folder[MAX_PATH];
-    wchar_t wideFolder[MAX_PATH], widePath[MAX_PATH] = L"";
-    const bool haveFolder = ProgramFilePath("", folder) != 0 &&
-                            MultiByteToWideChar(CP_ACP, 0, folder, -1, wideFolder, MAX_PATH) != 0;
-    path[0] = '\0';
+// stays wide, so that any name the dialog takes is the file written. With the work tools it
+// offers PNG first and BMP second, and tells which was chosen.
+bool AskForBitmapPath(wchar_t (&path)[MAX_PATH], unsigned& filterIndex) {
+    const std::wstring folder = ProgramFilePath(L"");
+    path[0] = L'\0';
     const WideText title(ShownText(kTextSaveCapture));
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -61,9 +57,9 @@ bool AskForBitmapPath(char (&path)[MAX_PATH], unsigned& filterIndex) {
     // Each type with its pattern: a type without one would list every file of the folder.
     dialog.lpstrFilter = tools ? L"PNG (*.png)\0*.png\0BMP (*.bmp)\0*.bmp\0" : L"BMP (*.bmp)\0*.bmp\0";
     dialog.nFilterIndex = 1;
-    dialog.lpstrFile = widePath;
+    dialog.lpstrFile = path;
     dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrInitialDir = haveFolder ? wideFolder : nullptr;
+    dialog.lpstrInitialDir = !folder.empty() && folder.size() < MAX_PATH ? folder.c_str() : nullptr;
     dialog.lpstrTitle = title;
     dialog.Flags = OFN_OVERWRITEPROMPT;
     dialog.lpstrDefExt = tools ? L"png" : L"bmp";
@@ -71,31 +67,24 @@ bool AskForBitmapPath(char (&path)[MAX_PATH], unsigned& filterIndex) {
     if (!ask) return false;
     {
         ModalLoop saving;
-        if (ask(&dialog) != TRUE) return false;
+        if (ask(&dialog) != TRUE) {
+            path[0] = L'\0';
+            return false;
+        }
     }
     filterIndex = dialog.nFilterIndex;
-    BOOL lost = FALSE;  // UTF-8 as the system's code page loses nothing, and takes no such flag
-    if (!WideCharToMultiByte(CP_ACP, 0, widePath, -1, path, MAX_PATH, nullptr, GetACP() == CP_UTF8 ? nullptr : &lost) ||
-        lost) {
-        path[0] = '\0';
-        return false;
-    }
     return true;
 }
 
 // False when nothing, or nothing whole, was written: no file is left then.
-bool WritePicture(const char* path, unsigned filterIndex, int w, int h) {
+bool WritePicture(const wchar_t* path, unsigned filterIndex, int w, int h) {
     if (!WorkTools() || ChooseCaptureFormat(path, filterIndex) == CaptureFormat::bmp)
         return WriteBitmapFile(path, w, h);
     const std::vector<uint8_t> png = EncodeSnapshotPng(w, h);
     return !png.empty() && WriteWholeFile(path, png.data(), static_cast<DWORD>(png.size()));
 }
 
-void SayNotSaved(const char* path) {
-    wchar_t wide[MAX_PATH] = L"";
-    MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH);
-    ShowWarning(kTextPictureNotSaved, wide);
-}
+void SayNotSaved(const wchar_t* path) { ShowWarning(kTextPictureNotSaved, path); }
 
 // The frame's area on the screen, with nothing of the overlay over it: the set hidden with the
 // work tools, the grip and the size label sent away without. False, with a warning and the set
@@ -127,7 +116,7 @@ void CaptureFrameArea() {
     RECT r{};
     if (TakePicture(r)) {
         if (!WorkTools()) HideWindowSet();
-        char path[MAX_PATH];
+        wchar_t path[MAX_PATH];
         unsigned filterIndex = 1;
         const bool asked = AskForBitmapPath(path, filterIndex);
         if (asked && !WritePicture(path, filterIndex, r.right - r.left, r.bottom - r.top)) SayNotSaved(path);

@@ -48,13 +48,14 @@ void LoadLayouts(uint32_t ext) {
     }
 }
 
+// A file that refuses one slot refuses the rest as well: the first refusal ends the round.
 bool WriteUnwrittenLayouts() {
-    bool all = true;
     for (int i = 0; i < kLayoutSlotCount; ++i) {
-        if (g_layouts.unwritten[i]) g_layouts.unwritten[i] = !SaveLayoutSlot(i + 1, g_layouts.slots[i]);
-        all = all && !g_layouts.unwritten[i];
+        if (!g_layouts.unwritten[i]) continue;
+        if (!SaveLayoutSlot(i + 1, g_layouts.slots[i])) return false;
+        g_layouts.unwritten[i] = false;
     }
-    return all;
+    return true;
 }
 
 void StoreLayout(int number) {

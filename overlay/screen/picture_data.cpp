@@ -126,13 +126,13 @@ HGLOBAL SnapshotDib(int w, int h) {
     return block;
 }
 
-bool WriteWholeFile(const char* path, const void* bytes, DWORD size) {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+bool WriteWholeFile(const wchar_t* path, const void* bytes, DWORD size) {
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     const bool whole = WriteFile(file, bytes, size, &written, nullptr) && written == size;
     CloseHandle(file);
-    if (!whole) DeleteFileA(path);  // a cut-off picture is no picture
+    if (!whole) DeleteFileW(path);  // a cut-off picture is no picture
     return whole;
 }
 

@@ -8,7 +8,7 @@
 #include "picture_data.h"
 #include "screen_snapshot.h"
 
-bool WriteBitmapFile(const char* path, int w, int h) {
+bool WriteBitmapFile(const wchar_t* path, int w, int h) {
     const uint64_t size = BitmapFileSize(w, h);
     if (!size || !g_snapshot.pixels || g_snapshot.w != w || g_snapshot.h != h) return false;
     const DWORD bytes = static_cast<DWORD>(size);

@@ -5,4 +5,4 @@
 // snapshot is missing or smaller, the file would reach 4 GiB or the block cannot be had; a
 // failed write leaves no file behind.
 // True once the whole file is there.
-bool WriteBitmapFile(const char* path, int w, int h);
+bool WriteBitmapFile(const wchar_t* path, int w, int h);

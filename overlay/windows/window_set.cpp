@@ -4,6 +4,7 @@
 
 #include "../../settings/settings_record.h"
 #include "../../settings/shown_text.h"
+#include "frame_geometry.h"
 #include "navigation_grip.h"
 #include "size_label.h"
 
@@ -72,6 +73,20 @@ void RestoreWindowSet() {
     ShowBackPaneAt(b.left, b.top, b.right - b.left, b.bottom - b.top);
     g_windows.savedFrame = RECT{};
     g_windows.savedBack = RECT{};
+}
+
+void BringSetOntoScreen() {
+    // A hidden set is placed when it is restored.
+    if (!IsWindowVisible(g_windows.frame)) return;
+    RECT r{};
+    GetWindowRect(g_windows.frame, &r);
+    MONITORINFO nearest{};
+    nearest.cbSize = sizeof nearest;
+    if (MonitorFromRect(&r, MONITOR_DEFAULTTONULL) || !GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &nearest))
+        return;
+    const RECT& w = nearest.rcWork;
+    const Rect p = CentreInArea({r.left, r.top, r.right, r.bottom}, {w.left, w.top, w.right, w.bottom});
+    SetWindowPos(g_windows.frame, HWND_TOPMOST, p.left, p.top, p.right - p.left, p.bottom - p.top, SWP_NOACTIVATE);
 }
 
 void RequestClose() { SendMessageA(g_windows.frame, WM_CLOSE, 0, 0); }

@@ -48,6 +48,9 @@ void CentreWindowSet(int showCommand);
 void HideWindowSet();
 void RestoreWindowSet();
 void RequestClose();
+// After a display change: a shown frame that lies on no monitor any more comes back whole onto
+// the nearest one (see CentreInArea), its back pane with it; one partly on a screen stays.
+void BringSetOntoScreen();
 // The back pane shown directly below the frame at the frame's rectangle, or hidden, in one
 // placement each; the window order is left alone by the hide.
 void ShowBackPane();

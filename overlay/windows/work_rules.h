@@ -15,7 +15,7 @@ enum class CaptureFormat { bmp, png };
 // The format of a capture saved under path, chosen with the save dialog's type at filterIndex
 // (1 PNG, 2 BMP, as the work tools offer them). A name typed with ".png" or ".bmp" (any case) is
 // saved as it says; any other name takes the chosen type.
-CaptureFormat ChooseCaptureFormat(const char* path, unsigned filterIndex);
+CaptureFormat ChooseCaptureFormat(const wchar_t* path, unsigned filterIndex);
 
 // The display affinity to give every window of the set, or -1 to call nothing. Windows before
 // build 19041 take the exclusion for WDA_MONITOR and show black boxes: nothing is called there.

@@ -2,6 +2,7 @@
 
 #include "overlay_harness.h"
 
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <utility>
@@ -459,6 +460,59 @@ void MenuKeys(HWND menu, std::initializer_list<std::pair<WORD, int>> keys) {
         for (int i = 0; i < times; ++i) PostMessageA(menu, WM_KEYDOWN, key, 0);
 }
 
+PerUserSettings::PerUserSettings() {
+    char appData[MAX_PATH];
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData))) return;
+    folder = std::string(appData) + "\\Pemoka\\";
+    path = folder + "pemoka.ini";
+    folderExisted = FileExists(folder);
+    existed = FileExists(path);
+    saved = ReadTextFile(path);
+    DeleteFileA(path.c_str());
+}
+
+PerUserSettings::~PerUserSettings() {
+    if (path.empty()) return;
+    if (existed) WriteTextFile(path, saved);
+    else DeleteFileA(path.c_str());
+    if (!folderExisted) RemoveDirectoryA(folder.c_str());
+}
+
+namespace {
+// Runs the unix chattr on the folder and waits until creating a file there fails (or works).
+bool SetImmutable(const std::string& dir, bool on) {
+    using UnixName = char* CDECL(const wchar_t*);
+    auto* unixName = reinterpret_cast<UnixName*>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    wchar_t wide[MAX_PATH];
+    if (!unixName || !MultiByteToWideChar(CP_ACP, 0, dir.c_str(), -1, wide, MAX_PATH)) return false;
+    char* folder = unixName(wide);
+    if (!folder) return false;
+    std::string cmd = std::string("Z:\\usr\\bin\\chattr ") + (on ? "+i " : "-i ") + folder;
+    HeapFree(GetProcessHeap(), 0, folder);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &started)) return false;
+    if (started.hThread) CloseHandle(started.hThread);
+    if (started.hProcess) CloseHandle(started.hProcess);
+    const std::string probe = dir + "probe.tmp";
+    return WaitUntil([&] {
+        HANDLE f = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
+        return (f == INVALID_HANDLE_VALUE) == on;
+    });
+}
+}  // namespace
+
+UnwritableFolder::UnwritableFolder(std::string folder) : dir(std::move(folder)) { made = SetImmutable(dir, true); }
+
+UnwritableFolder::~UnwritableFolder() {
+    if (made) {
+        EXPECT_TRUE(SetImmutable(dir, false)) << dir;
+    }
+}
+
 LogPixels::LogPixels(DWORD dpi) {
     if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
                         nullptr, &key, nullptr) != ERROR_SUCCESS) {
@@ -556,4 +610,26 @@ HWND CaptureOf(const Overlay& o) {
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(o.frame, nullptr), &info);
     return info.hwndCapture;
+}
+
+std::string BoxText(HWND box) {
+    char text[512] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    return text;
+}
+
+bool CloseBox(HWND box) {
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return WaitUntil([&] { return !IsWindow(box); });
+}
+
+HWND OpenSizeDialog(const Overlay& o) {
+    PostMessageA(o.frame, WM_COMMAND, 32794, 0);
+    return o.WaitForWindow("サイズ指定");
+}
+
+void TypeSize(HWND dialog, const char* w, const char* h) {
+    SetDlgItemTextA(dialog, 40004, w);
+    SetDlgItemTextA(dialog, 40005, h);
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
 }

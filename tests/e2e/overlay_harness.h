@@ -117,11 +117,44 @@ bool XStackedAbove(HWND a, HWND b);
 // keyboard; alsoFine, when given, may take the keyboard instead.
 bool FocusOn(HWND window, HWND alsoFine = nullptr);
 
+// The work tools' size dialog (32794) once it is up, or null; the sides typed into it and OK.
+HWND OpenSizeDialog(const Overlay& o);
+void TypeSize(HWND dialog, const char* w, const char* h);
+
+// A message box's text, and its OK pressed until it has gone.
+std::string BoxText(HWND box);
+bool CloseBox(HWND box);
+
 // The window that holds the overlay's mouse capture, or null.
 HWND CaptureOf(const Overlay& o);
 
 // A top-level window of the process by class and title (null matches any).
 HWND FindProcessWindow(DWORD pid, const char* cls, const char* title = nullptr);
+
+// The user's own settings file ("%APPDATA%\Pemoka\pemoka.ini"), which the programs use when
+// their folder cannot be written: moved aside for a test, and put back as it was after it.
+struct PerUserSettings {
+    std::string folder, path;  // empty when the user's folder cannot be had
+    PerUserSettings();
+    ~PerUserSettings();
+    PerUserSettings(const PerUserSettings&) = delete;
+    PerUserSettings& operator=(const PerUserSettings&) = delete;
+
+private:
+    std::string saved;
+    bool existed = false, folderExisted = false;
+};
+
+// A folder that nothing can be written into, not even by root, for the time of a test: the
+// file system's immutable flag, set by the unix chattr. made is false where that cannot be had.
+struct UnwritableFolder {
+    std::string dir;
+    bool made = false;
+    explicit UnwritableFolder(std::string folder);
+    ~UnwritableFolder();
+    UnwritableFolder(const UnwritableFolder&) = delete;
+    UnwritableFolder& operator=(const UnwritableFolder&) = delete;
+};
 
 // The folder that holds this test program and the built programs.
 std::string ProgramFolder();

@@ -29,14 +29,7 @@ bool WithKeysHeld(std::initializer_list<WORD> keys, const std::function<bool()>&
     return ok;
 }
 
-// The overlay's warning box once it is up, or null.
 HWND WarningBox(const Overlay& o) { return o.WaitForWindow("ペモカ"); }
-
-std::string BoxText(HWND box) {
-    char text[512] = "";
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    return text;
-}
 
 BOOL CALLBACK FindOwnedBox(HWND w, LPARAM lp) {
     auto* search = reinterpret_cast<std::pair<HWND, HWND>*>(lp);
@@ -54,10 +47,6 @@ HWND OwnedBox(HWND owner) {
     return search.second;
 }
 
-bool CloseBox(HWND box) {
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    return WaitUntil([&] { return !IsWindow(box); });
-}
 
 // A file opened for reading that nobody else may open meanwhile, as another program holds it.
 struct HeldFile {
@@ -232,12 +221,9 @@ TEST(ToolPromises, TheSizeLabelStaysOnTheScreenAtTheStatusFontsSize) {
     Overlay o;
     ASSERT_TRUE(o.Start(kTools));
     ASSERT_TRUE(o.MoveTo(60, 0));
-    PostMessageA(o.frame, WM_COMMAND, 32794, 0);
-    HWND dialog = o.WaitForWindow("サイズ指定");
+    HWND dialog = OpenSizeDialog(o);
     ASSERT_NE(dialog, nullptr);
-    SetDlgItemTextA(dialog, 40004, "800");
-    SetDlgItemTextA(dialog, 40005, "1100");
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    TypeSize(dialog, "800", "1100");
     ASSERT_TRUE(o.SettlesAt({60, 0, 860, 1100}));
     HWND label = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(label = FindProcessWindow(o.process.dwProcessId, kSizeLabelClass)); }));

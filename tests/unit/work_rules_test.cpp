@@ -4,14 +4,15 @@
 #include "overlay/windows/work_rules.h"
 
 TEST(WorkRules, TheTypedExtensionOrElseTheChosenTypeDecidesTheFormat) {
-    const struct { const char* path; unsigned filter; CaptureFormat want; } cases[] = {
-        {"C:\\a\\shot", 1, CaptureFormat::png},      {"C:\\a\\shot", 2, CaptureFormat::bmp},
-        {"C:\\a\\shot.png", 1, CaptureFormat::png},  {"C:\\a\\shot.PNG", 2, CaptureFormat::png},
-        {"C:\\a\\shot.bmp", 1, CaptureFormat::bmp},  {"C:\\a\\shot.Bmp", 2, CaptureFormat::bmp},
-        {"C:\\a.png\\shot.jpg", 2, CaptureFormat::bmp}, {"C:\\a\\shot.jpg", 1, CaptureFormat::png},
-        {"png", 0, CaptureFormat::png},               {"", 2, CaptureFormat::bmp},
+    const struct { const wchar_t* path; unsigned filter; CaptureFormat want; } cases[] = {
+        {L"C:\\a\\shot", 1, CaptureFormat::png},      {L"C:\\a\\shot", 2, CaptureFormat::bmp},
+        {L"C:\\a\\shot.png", 1, CaptureFormat::png},  {L"C:\\a\\shot.PNG", 2, CaptureFormat::png},
+        {L"C:\\a\\shot.bmp", 1, CaptureFormat::bmp},  {L"C:\\a\\shot.Bmp", 2, CaptureFormat::bmp},
+        {L"C:\\a.png\\shot.jpg", 2, CaptureFormat::bmp}, {L"C:\\a\\shot.jpg", 1, CaptureFormat::png},
+        {L"C:\\写真\\日本.png", 2, CaptureFormat::png}, {L"C:\\写真\\日本", 2, CaptureFormat::bmp},
+        {L"png", 0, CaptureFormat::png},               {L"", 2, CaptureFormat::bmp},
     };
-    for (const auto& c : cases) EXPECT_EQ(ChooseCaptureFormat(c.path, c.filter), c.want) << c.path << " " << c.filter;
+    for (const auto& c : cases) EXPECT_EQ(ChooseCaptureFormat(c.path, c.filter), c.want) << c.filter;
 }
 
 TEST(WorkRules, ExclusionFromCapturesOnlyWhereWindowsKnowsIt) {

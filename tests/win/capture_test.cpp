@@ -38,7 +38,7 @@ TEST(Capture, BitmapFileHoldsTheSnapshotAsItLiesInMemory) {
         ASSERT_NE(g_snapshot.pixels, nullptr) << w;
         FillSnapshot();
         const std::string path = dir.File("capture.bmp");
-        EXPECT_TRUE(WriteBitmapFile(path.c_str(), w, h)) << w;
+        EXPECT_TRUE(WriteBitmapFile(Wide(path).c_str(), w, h)) << w;
         const std::string file = ReadTextFile(path);
         const size_t image = 4u * w * h;
         ASSERT_EQ(file.size(), 54 + image) << w;
@@ -70,7 +70,7 @@ TEST(Capture, BitmapFileHoldsTheSnapshotAsItLiesInMemory) {
 TEST(Capture, OneSnapshotAtATimeAndNoFileWithoutASoundOne) {
     TempFolder dir;
     const std::string path = dir.File("none.bmp");
-    EXPECT_FALSE(WriteBitmapFile(path.c_str(), 10, 10));  // no snapshot
+    EXPECT_FALSE(WriteBitmapFile(Wide(path).c_str(), 10, 10));  // no snapshot
     EXPECT_FALSE(FileExists(path));
 
     CreateScreenSnapshot(10, 10);
@@ -79,9 +79,9 @@ TEST(Capture, OneSnapshotAtATimeAndNoFileWithoutASoundOne) {
     CreateScreenSnapshot(50, 50);  // refused: the existing one stays, its size too
     EXPECT_EQ(g_snapshot.dc, first.dc);
     EXPECT_EQ(g_snapshot.w, 10);
-    EXPECT_FALSE(WriteBitmapFile(path.c_str(), 20, 10));  // larger than the snapshot
+    EXPECT_FALSE(WriteBitmapFile(Wide(path).c_str(), 20, 10));  // larger than the snapshot
     EXPECT_FALSE(FileExists(path));
-    EXPECT_FALSE(WriteBitmapFile(dir.File("missing\\folder.bmp").c_str(), 10, 10));
+    EXPECT_FALSE(WriteBitmapFile(Wide(dir.File("missing\\folder.bmp")).c_str(), 10, 10));
     EXPECT_FALSE(FileExists(dir.File("missing\\folder.bmp")));
     ReleaseScreenSnapshot();
     ReleaseScreenSnapshot();  // harmless
