@@ -10,6 +10,7 @@
 #include "../../settings/shown_text.h"
 #include "../windows/gdi_holders.h"
 #include "../windows/navigation_grip.h"
+#include "../windows/screen_wait.h"
 #include "../windows/system_function.h"
 #include "../windows/window_set.h"
 #include "../windows/work_rules.h"
@@ -37,7 +38,7 @@ void CopyWithoutTheSet(const RECT& r) {
     constexpr DWORD kScreenShowsIt = 150;
     HideWindowSet();
     if (auto* flush = SystemFunction<HRESULT WINAPI()>("dwmapi.dll", "DwmFlush")) flush();
-    Sleep(kScreenShowsIt);
+    WaitForScreen(kScreenShowsIt);
     CopyFrameArea(r);
 }
 
@@ -94,7 +95,7 @@ bool CaptureRunning() { return g_capturing; }
 
 void SendGripAway() {
     constexpr DWORD kGripLeaves = 100;
-    if (HideNavigationGrip()) Sleep(kGripLeaves);
+    if (HideNavigationGrip()) WaitForScreen(kGripLeaves);
 }
 
 void CaptureFrameArea() {
