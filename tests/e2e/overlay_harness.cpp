@@ -396,7 +396,9 @@ WithoutCompositor::WithoutCompositor() {
 }
 
 WithoutCompositor::~WithoutCompositor() {
-    if (restart) EXPECT_EQ(AskAgent("compositor on"), "ok");
+    if (restart) {
+        EXPECT_EQ(AskAgent("compositor on"), "ok");
+    }
 }
 
 bool FocusOn(HWND window, HWND alsoFine) {
