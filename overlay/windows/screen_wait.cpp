@@ -9,7 +9,9 @@ void WaitForScreen(DWORD ms) {
     constexpr DWORD kSlice = 10;
     const DWORD start = GetTickCount();
     for (DWORD passed = 0; passed < ms; passed = GetTickCount() - start) {
-        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - passed, QS_PAINT) != WAIT_OBJECT_0) return;
+        const DWORD woken = MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - passed, QS_PAINT);
+        if (woken == WAIT_TIMEOUT) return;
+        if (woken != WAIT_OBJECT_0) return Sleep(ms - passed);  // the wait failed: the time still passes
         // A paint is waiting, and stays waiting until after the copy: the next wait would end at
         // once, so the thread rests a moment between them.
         Sleep(std::min(kSlice, ms - passed));

@@ -8,8 +8,6 @@
 #include <vector>
 
 #include "overlay/screen/content_edge.h"
-#include "overlay/windows/frame_geometry.h"
-#include "overlay/windows/navigation_grip.h"
 #include "overlay_harness.h"
 
 namespace {
@@ -215,46 +213,4 @@ TEST(Capture, SavesTheFrameAreaWhileFitAndCaptureWait) {
         EXPECT_TRUE(NearColour(RGB(bgr >> 16 & 0xFF, bgr >> 8 & 0xFF, bgr & 0xFF), RGB(0, 0, 0))) << p.x << "," << p.y;
     }
     ASSERT_TRUE(o.Close());
-}
-
-// Without a compositing manager X leaves the pixels of a window that hides on the windows below
-// until their owner repaints them: the capture must wait for that, not read the grip it hid.
-TEST(Capture, LeavesAShownGripOutWithoutACompositor) {
-    const WithoutCompositor session;
-    if (!session.ready) GTEST_SKIP() << "the display's compositing manager is not the session's to stop";
-    Overlay o;
-    ASSERT_TRUE(o.Start(Ini(kFrameSize)));
-    const RECT f = o.FrameRect();
-    // A click inside the frame, away from the thirds, calls the grip there.
-    ASSERT_TRUE(PointerTo(f.left + 40, f.top + 40) && LeftButton(true) && LeftButton(false));
-    HWND grip = nullptr;
-    RECT g{};
-    ASSERT_TRUE(WaitUntil([&] {
-        grip = FindProcessWindow(o.process.dwProcessId, kGripClass);
-        return grip && IsWindowVisible(grip) && GetWindowRect(grip, &g) && g.left == f.left + 40 - kGripSize / 2;
-    }));
-    // Posted before its hide timer (2.5 s) can fire, the command is handled first.
-    PostMessageA(o.frame, WM_COMMAND, 32772, 0);
-    HWND dialog = o.WaitForWindow("キャプチャーの保存");
-    ASSERT_NE(dialog, nullptr);
-    for (int box : {0x47C, 0x480}) SetDlgItemTextA(dialog, box, "shot");
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntil([&] { return FileExists(o.dir + "shot.bmp") && IsWindowVisible(o.frame); }));
-    ASSERT_TRUE(o.Close());
-
-    // Where the grip stood, the capture shows the back pane, opaque white without a compositor:
-    // none of the grip's lit triangle or its black lines.
-    const std::string file = ReadTextFile(o.dir + "shot.bmp");
-    const int w = f.right - f.left, h = f.bottom - f.top;
-    ASSERT_EQ(file.size(), 54u + 4u * w * h);
-    int lit = 0, black = 0;
-    for (int y = g.top - f.top; y < g.bottom - f.top; ++y)
-        for (int x = g.left - f.left; x < g.right - f.left; ++x) {
-            const uint32_t bgr = Field<uint32_t>(file, 54 + 4u * ((h - 1 - y) * w + x));
-            const COLORREF c = RGB(bgr >> 16 & 0xFF, bgr >> 8 & 0xFF, bgr & 0xFF);
-            lit += NearColour(c, RGB(200, 200, 255), 8);
-            black += NearColour(c, RGB(0, 0, 0));
-        }
-    EXPECT_EQ(lit, 0);
-    EXPECT_EQ(black, 0);
 }

@@ -3,6 +3,7 @@
 #include "overlay/menus/guide_frame.h"
 #include "overlay/windows/display_affinity.h"
 #include "overlay/windows/system_function.h"
+#include "overlay/windows/screen_wait.h"
 #include "overlay/windows/window_set.h"
 #include "settings/settings_record.h"
 
@@ -119,4 +120,20 @@ TEST_F(WindowSetTest, TheCaptureExclusionChangesNothingElse) {
         ExpectPaired(centred);
     }
     EXPECT_FALSE(g_windows.excludedFromCaptures);
+}
+
+// The pause before a screen copy handles nothing: a message and a paint that wait when it
+// begins still wait when it ends.
+TEST(WaitForScreen, HandlesNothingMeanwhile) {
+    HWND w = CreateWindowExA(WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(w, nullptr);
+    UpdateWindow(w);
+    InvalidateRect(w, nullptr, TRUE);
+    PostMessageA(w, WM_APP, 7, 0);
+    WaitForScreen(60);
+    MSG msg{};
+    EXPECT_TRUE(PeekMessageA(&msg, w, WM_APP, WM_APP, PM_REMOVE) && msg.wParam == 7);
+    EXPECT_TRUE(GetUpdateRect(w, nullptr, FALSE));
+    DestroyWindow(w);
 }
