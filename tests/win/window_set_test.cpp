@@ -2,6 +2,7 @@
 
 #include "overlay/menus/guide_frame.h"
 #include "overlay/windows/display_affinity.h"
+#include "overlay/windows/navigation_grip.h"
 #include "overlay/windows/system_function.h"
 #include "overlay/windows/screen_wait.h"
 #include "overlay/windows/window_set.h"
@@ -111,10 +112,13 @@ TEST_F(WindowSetTest, TheCaptureExclusionChangesNothingElse) {
     auto* get = SystemFunction<decltype(GetWindowDisplayAffinity)>("user32.dll", "GetWindowDisplayAffinity");
     for (const uint32_t ext : {0x0400u, 0u}) {
         ApplyDisplayAffinity(ext);
-        DWORD affinity = 0xFF;
-        const bool known = get && get(g_windows.frame, &affinity);
+        // The grip is made once the set is shown, as at start, and joins what the set has.
+        if (!g_windows.grip) CreateNavigationGrip(g_windows.frame);
+        DWORD affinity = 0xFF, grip = 0xFF;
+        const bool known = get && get(g_windows.frame, &affinity) && get(g_windows.grip, &grip);
         if (known) {
             EXPECT_EQ(affinity, g_windows.excludedFromCaptures ? 0x11u : 0u) << ext;
+            EXPECT_EQ(grip, affinity) << ext;
         }
         EXPECT_TRUE(IsWindowVisible(g_windows.frame));
         ExpectPaired(centred);
