@@ -56,10 +56,8 @@ void UnregisterOverlayClass(HINSTANCE instance, const char* name) {
 
 int CreateOverlayWindows(HINSTANCE instance, WNDPROC frameProc) {
     RegisterOverlayClass(instance, kBackPaneClass, BackPaneWndProc, nullptr);
-    // Made hidden: CentreWindowSet shows it below the frame once the frame has painted, and a
-    // window shown at its making would cost the first paint its mapping and activation.
-    HWND back = CreateWindowExA(WS_EX_COMPOSITED | WS_EX_LAYERED | WS_EX_TOOLWINDOW, kBackPaneClass, nullptr, WS_POPUP,
-                                0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+    HWND back = CreateWindowExA(WS_EX_COMPOSITED | WS_EX_LAYERED | WS_EX_TOOLWINDOW, kBackPaneClass, nullptr,
+                                WS_POPUP | WS_VISIBLE, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
     if (!back) return 0;
     SetLayeredWindowAttributes(back, 0, 1, LWA_ALPHA);
 
