@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 
 #include "bench_table.h"
 #include "overlay/guides/guide_table.h"
@@ -141,9 +142,9 @@ void DragBench() {
 void CaptureWriteBench() {
     constexpr int kW = 1920, kH = 1080;
     const DWORD bytes = 54 + 4 * kW * kH;
-    char folder[MAX_PATH], path[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    std::snprintf(path, sizeof path, "%spemoka-bench-%lu.bmp", folder, GetCurrentProcessId());
+    wchar_t folder[MAX_PATH], path[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    std::swprintf(path, MAX_PATH, L"%lspemoka-bench-%lu.bmp", folder, GetCurrentProcessId());
     g_windows = {};
     CreateScreenSnapshot(kW, kH);
     if (!g_snapshot.pixels) return;
@@ -153,7 +154,7 @@ void CaptureWriteBench() {
     std::memset(block, 0, 54);
     std::memcpy(block + 54, g_snapshot.pixels, bytes - 54);
     const auto writeBlock = [&](int) {
-        HANDLE f = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE f = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         DWORD written;
         WriteFile(f, block, bytes, &written, nullptr);
         CloseHandle(f);
@@ -186,7 +187,7 @@ void CaptureWriteBench() {
     TableRow("capture: PNG file of 1920 x 1080", "its bitmap file", capture * 1e3, "ms", png / capture, "none set");
     GlobalFree(block);
     ReleaseScreenSnapshot();
-    DeleteFileA(path);
+    DeleteFileW(path);
 }
 }  // namespace
 

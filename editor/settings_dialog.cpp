@@ -4,6 +4,8 @@
 #include <imm.h>
 
 #include <cstdio>
+#include <cwchar>
+#include <string>
 
 #include "../settings/number_field.h"
 #include "../settings/settings_file.h"
@@ -82,17 +84,19 @@ bool HotKeyFree(HWND dialog, int modifiers, unsigned key) {
     return true;
 }
 
-// The path is in the system's code page and the text in 932: each is converted from its own.
+// The text is in 932 and the path wide: each is converted from its own.
 void WarnUnwritten(HWND dialog) {
-    char path[MAX_PATH];
-    if (!SettingsFilePath(path)) std::snprintf(path, sizeof path, "pemoka.ini");
+    const std::wstring path = FindSettingsFiles().write;
     WideText text(ShownText(kTextSettingsUnwritten));
-    const int used = lstrlenW(text) + 1;
-    const int room = static_cast<int>(sizeof text.text / sizeof text.text[0]) - used;
-    text.text[used - 1] = L'\n';
-    if (!MultiByteToWideChar(CP_ACP, 0, path, -1, text.text + used, room)) text.text[used] = L'\0';
+    const size_t used = std::wcslen(text.text);
+    const size_t room = sizeof text.text / sizeof text.text[0] - used - 1;
+    text.text[used] = L'\n';
+    lstrcpynW(text.text + used + 1, path.empty() ? L"pemoka.ini" : path.c_str(), static_cast<int>(room));
     ShowMessageBox(dialog, text, MB_OK | MB_ICONWARNING);
 }
+
+// Where OK writes: beside the programs, or the per-user file when their folder cannot be written.
+void ShowSettingsPlace(HWND dialog) { SetDlgItemTextW(dialog, IDC_SETTINGS_PATH, FindSettingsFiles().write.c_str()); }
 
 BOOL CALLBACK NotifyIfFrame(HWND hwnd, LPARAM) {
     char cls[100];
@@ -149,6 +153,7 @@ int InitSettingsDialog(HWND dialog) {
     g_editor.key = key;
     FillStartupList(dialog);
     ShowExtensions(dialog);
+    ShowSettingsPlace(dialog);
     return 1;
 }
 

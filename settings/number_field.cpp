@@ -13,6 +13,12 @@ int64_t ReadFieldText(HWND field, bool takesSign) {
 }
 }  // namespace
 
+bool ReadNumberFieldIn(HWND dialog, int id, int low, int high, int& value) {
+    wchar_t text[40] = L"";
+    GetDlgItemTextW(dialog, id, text, 40);
+    return ReadWholeNumberIn(text, low, high, value);
+}
+
 int32_t ReadNumberField(HWND dialog, int id, bool takesSign) {
     return static_cast<int32_t>(static_cast<uint32_t>(ReadFieldText(GetDlgItem(dialog, id), takesSign)));
 }

@@ -8,6 +8,9 @@
 // from 2147483648 on come back as the negative numbers of the same 32 bits.
 int32_t ReadNumberField(HWND dialog, int id, bool takesSign);
 
+// Whether edit id of the dialog holds one whole number from low to high (ReadWholeNumberIn).
+bool ReadNumberFieldIn(HWND dialog, int id, int low, int high, int& value);
+
 // Makes up-down upDown the arrows of edit buddy, stepping within low to high.
 void AttachUpDown(HWND dialog, int upDown, int buddy, int low, int high);
 

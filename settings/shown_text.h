@@ -1,6 +1,6 @@
 // Showing texts on any Windows: the language the user sees, and the texts of the tables (code
 // page 932) converted for the wide functions, which show them the same whatever the system's
-// code page is. Paths are not texts: they stay in the system's code page with the A functions.
+// code page is. Paths are not texts: they are wide from the system's functions on.
 // Shared by both programs.
 #pragma once
 #include <windows.h>

@@ -50,6 +50,12 @@ constexpr TextEntry kJapanese[kTextCount] = {
     {kTextImeConvert, "IME 変換"},
     {kTextImeNonconvert, "IME 無変換"},
     {kTextImeModeChange, "IME モード変更"},
+    {kTextPictureNotSaved, "%s\nを保存できませんでした。\n書き込めない場所か、他のプログラムが使用中のファイルです。"},
+    {kTextPictureNotTaken, "枠の範囲の画像を取得できませんでした。枠を小さくしてやり直してください。"},
+    {kTextClipboardBusy, "クリップボードを他のプログラムが使用中のため、コピーできませんでした。"},
+    {kTextLayoutNotStored, "レイアウト %s を設定ファイルに書き込めませんでした。\nこのレイアウトは次の保存時と終了時に、もう一度書き込みます。"},
+    {kTextCannotLock, "ロックできません。ロックを解除するための通知領域のアイコンもホットキーも使えません。"},
+    {kTextFrameSideRange, "幅と高さには 40 ～ 30000 の数を入力してください。"},
 };
 
 constexpr TextEntry kEnglish[kTextCount] = {
@@ -101,6 +107,12 @@ constexpr TextEntry kEnglish[kTextCount] = {
     {kTextImeConvert, "IME Convert"},
     {kTextImeNonconvert, "IME Nonconvert"},
     {kTextImeModeChange, "IME Mode Change"},
+    {kTextPictureNotSaved, "%s\ncould not be saved. The folder cannot be written to, or another program is using the file."},
+    {kTextPictureNotTaken, "The picture of the frame's area could not be taken. Make the frame smaller and try again."},
+    {kTextClipboardBusy, "The picture could not be copied: another program is using the clipboard."},
+    {kTextLayoutNotStored, "Layout %s could not be written to the settings file.\nIt will be written again at the next layout you store and when Pemoka closes."},
+    {kTextCannotLock, "The frame cannot be locked: neither a notification area icon nor a keyboard shortcut is available to unlock it."},
+    {kTextFrameSideRange, "Enter a width and height from 40 to 30000."},
 };
 
 // Every entry stands at the place of its id: a table that misses one does not compile.

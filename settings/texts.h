@@ -20,6 +20,9 @@ enum TextId : int {
     // The key names that differ between languages.
     kTextRightButton, kTextMiddleButton, kTextX1Button, kTextX2Button, kTextUndefinedKey,
     kTextImeConvert, kTextImeNonconvert, kTextImeModeChange,
+    // The work tools' warnings: what did not happen, and why. "%s" stands for a file or a number.
+    kTextPictureNotSaved, kTextPictureNotTaken, kTextClipboardBusy, kTextLayoutNotStored, kTextCannotLock,
+    kTextFrameSideRange,
     kTextCount
 };
 

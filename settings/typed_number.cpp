@@ -11,6 +11,7 @@ int DigitValue(wchar_t c) {
 }
 bool IsMinus(wchar_t c) { return c == L'-' || c == 0xFF0D || c == 0x2212; }
 bool IsPlus(wchar_t c) { return c == L'+' || c == 0xFF0B; }
+bool IsBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r') || c == 0x3000; }
 }  // namespace
 
 int64_t ReadTypedNumber(const wchar_t* text, bool takesSign) {
@@ -31,4 +32,16 @@ int64_t ReadTypedNumber(const wchar_t* text, bool takesSign) {
 
 int32_t StepTypedNumber(int64_t typed, int delta, int low, int high) {
     return static_cast<int32_t>(std::clamp<int64_t>(typed + delta, std::min(low, high), std::max(low, high)));
+}
+
+bool ReadWholeNumberIn(const wchar_t* text, int low, int high, int& value) {
+    while (IsBlank(*text)) ++text;
+    int64_t number = 0;
+    int digits = 0;
+    for (int digit; (digit = DigitValue(*text)) >= 0; ++text, ++digits)
+        number = std::min<int64_t>(number * 10 + digit, int64_t{INT32_MAX} + 1);
+    while (IsBlank(*text)) ++text;
+    if (!digits || *text || number < low || number > high) return false;
+    value = static_cast<int>(number);
+    return true;
 }

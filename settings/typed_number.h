@@ -13,3 +13,8 @@ int64_t ReadTypedNumber(const wchar_t* text, bool takesSign);
 // Where one arrow press takes a field holding typed: delta on from it, held in low to high. A
 // number typed beyond an end thus steps to that end, never to the other one.
 int32_t StepTypedNumber(int64_t typed, int delta, int low, int high);
+
+// Whether text is one whole number from low to high and nothing else (blanks around it, ASCII
+// or full-width digits, no sign), put in value; a blank field, junk after the digits and a
+// number out of range are not.
+bool ReadWholeNumberIn(const wchar_t* text, int low, int high, int& value);

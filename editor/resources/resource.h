@@ -32,3 +32,5 @@
 #define IDC_LANGUAGE_AUTO 1046
 #define IDC_LANGUAGE_JAPANESE 1047
 #define IDC_LANGUAGE_ENGLISH 1048
+// The settings file that OK writes.
+#define IDC_SETTINGS_PATH 1049

@@ -252,10 +252,11 @@ void Loop(int left, int top, int right, int bottom, const SegmentSink& out) {
     out.Add({left, bottom, left, top});
 }
 
-// The centred rectangle w x h (not rounded), its edges rounded as positions.
+// The centred rectangle w x h (not rounded), its edges rounded as positions. An edge that would
+// fall on the frame's side lies on its last column or row, inside the frame like every guide's.
 void Centred(const GuideView& v, double w, double h, const SegmentSink& out) {
-    Loop(RoundHalfUp((v.w - w) / 2), RoundHalfUp((v.h - h) / 2), RoundHalfUp((v.w + w) / 2),
-         RoundHalfUp((v.h + h) / 2), out);
+    Loop(RoundHalfUp((v.w - w) / 2), RoundHalfUp((v.h - h) / 2), std::min(RoundHalfUp((v.w + w) / 2), v.w - 1),
+         std::min(RoundHalfUp((v.h + h) / 2), v.h - 1), out);
 }
 
 // The largest centred rectangle of across : down.

@@ -18,6 +18,7 @@
 #include "../windows/navigation_grip.h"
 #include "../windows/screen_wait.h"
 #include "../windows/size_dialog.h"
+#include "../windows/size_label.h"
 #include "../windows/work_rules.h"
 #include "../windows/system_function.h"
 #include "../windows/window_set.h"
@@ -56,10 +57,10 @@ void ToggleBackPane() {
 }
 
 void LaunchSettingsEditor() {
-    // A cut module path, or a folder with no room for the name, starts nothing.
-    char path[MAX_PATH];
-    auto* start = SystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA");
-    if (start && ProgramFilePath("Quillet.exe", path)) start(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+    // A module path that cannot be had whole starts nothing.
+    const std::wstring path = ProgramFilePath(L"Quillet.exe");
+    auto* start = SystemFunction<decltype(ShellExecuteW)>("shell32.dll", "ShellExecuteW");
+    if (start && !path.empty()) start(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void ShowVersionBox() {
@@ -71,7 +72,12 @@ void ShowVersionBox() {
 
 // The work tools' commands, with their Ext bit only: none of them changes the guide. Without
 // it they are unknown commands, which end with the common tail.
+// "ロック解除" and 32793 unlock a locked frame whatever the bit says: the lock always has its way back.
 int RunWorkTool(unsigned id) {
+    if (id == IDM_LOCK && g_windows.locked) {
+        UnlockFrame();
+        return 0;
+    }
     if (!(static_cast<uint32_t>(g_settings.Ext) & kWorkToolsExt)) return 1;
     if (id == IDM_LOCK) ToggleFrameLock();
     else if (id == IDM_SIZE) RunModalDialog(IDD_FRAME_SIZE, FrameSizeDialogProc);
@@ -97,13 +103,15 @@ int RunFixedCommand(unsigned id) {
         case IDM_EXIT: RequestClose(); return 0;
         case IDM_FIT:
         case IDM_CAPTURE:
-            HideNavigationGrip();  // it leaves the screen with the menu
+            HideNavigationGrip();  // they leave the screen with the menu
+            HideSizeLabel();
             WaitForScreen(kScreenPause);
             id == IDM_FIT ? FitFrameToContent() : CaptureFrameArea();
             return 0;  // both repaint what they change themselves
         case IDM_NOTHING: return 0;
         case IDM_CUSTOM_RATIO: return RunModalDialog(IDD_CUSTOM_RATIO, CustomRatioDialogProc) != IDCANCEL;
         case IDM_SHOW:
+            UnlockFrame();
             RemoveTrayIcon();
             RestoreWindowSet();
             return 1;
@@ -119,12 +127,26 @@ int RunFixedCommand(unsigned id) {
 }
 }  // namespace
 
-void ToggleFrameLock() {
-    const bool lock = !g_windows.locked;
-    SetFrameLocked(lock);
-    // While locked the way back is always at hand: the icon shows whatever Tray says.
-    if (lock && !g_tray.iconAdded) AddTrayIcon();
-    else if (!lock && g_settings.Tray != 1) RemoveTrayIcon();
+void ToggleFrameLock() { g_windows.locked ? UnlockFrame() : LockFrame(); }
+
+// While locked the way back is always at hand: the icon shows whatever Tray says, or the hot key
+// is held. A frame with neither is not locked: nothing could unlock it. A hidden set is not
+// locked either.
+void LockFrame() {
+    if (g_windows.locked || !IsWindowVisible(g_windows.frame)) return;
+    if (!g_tray.iconAdded) g_tray.iconForLock = true;
+    if (!AddTrayIcon() && !g_tray.hotKeyHeld) {
+        if (g_tray.iconForLock) RemoveTrayIcon();
+        ShowWarning(kTextCannotLock);
+        return;
+    }
+    SetFrameLocked(true);
+}
+
+void UnlockFrame() {
+    if (!g_windows.locked) return;
+    SetFrameLocked(false);
+    if (g_tray.iconForLock) RemoveTrayIcon();
 }
 
 void DispatchCommand(unsigned id) {

@@ -5,5 +5,9 @@
 // becomes the active guide (128 and 256 after their dialog); from 32768 up a fixed command.
 void DispatchCommand(unsigned id);
 
-// The work tools' lock on or off; the tray icon shows while it is on, whatever Tray says.
+// The work tools' lock on or off. It goes on only over a shown frame with a way back: the tray
+// icon, shown while locked whatever Tray says, or the hot key; otherwise a warning says why. The
+// icon the lock added goes with the lock.
 void ToggleFrameLock();
+void LockFrame();
+void UnlockFrame();

@@ -9,6 +9,7 @@
 #include "../screen/layouts.h"
 #include "../windows/display_affinity.h"
 #include "../windows/frame_drag.h"
+#include "../windows/message_filter.h"
 #include "../windows/navigation_grip.h"
 #include "../windows/size_label.h"
 #include "../windows/window_set.h"
@@ -19,7 +20,10 @@
 #include "tray.h"
 
 namespace {
-bool Held(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+// Whether a modifier was down when the key message being handled was queued. The key may be
+// handled well after it was pressed (a pause before a screen copy, a busy machine): what the
+// keyboard holds now may be another press's modifiers.
+bool HeldWhenQueued(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 
 void PaintFrame(HWND hwnd) {
     PAINTSTRUCT ps;
@@ -35,6 +39,10 @@ void ReloadSettings(HWND hwnd) {
     LoadLayouts(static_cast<uint32_t>(g_settings.Ext));
     ApplyInitialGuide();
     RegisterGlobalHotKey();
+    // A lock whose way back went with the new settings ends: without the work tools nothing
+    // would unlock it, and a lock kept by the hot key alone loses it with the hot key.
+    if (!(static_cast<uint32_t>(g_settings.Ext) & kWorkToolsExt) || (!g_tray.iconShown && !g_tray.hotKeyHeld))
+        UnlockFrame();
     ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));
     InvalidateRect(hwnd, nullptr, TRUE);
 }
@@ -48,12 +56,12 @@ void RightClick() {
 // While the frame is locked, a click on the icon and the hot key unlock it instead.
 void TrayCallback(WPARAM icon, LPARAM event) {
     if (InModalLoop() || icon != kTrayIconId) return;
-    if (event == WM_LBUTTONDOWN) g_windows.locked ? ToggleFrameLock() : RestoreWindowSet();
+    if (event == WM_LBUTTONDOWN) g_windows.locked ? UnlockFrame() : RestoreWindowSet();
     else if (event == WM_RBUTTONUP) ShowTrayMenu();
 }
 
 void HotKey(WPARAM id) {
-    if (id == kHotKeyId && !InModalLoop()) g_windows.locked ? ToggleFrameLock() : RestoreWindowSet();
+    if (id == kHotKeyId && !InModalLoop()) g_windows.locked ? UnlockFrame() : RestoreWindowSet();
 }
 
 // With the work tools the size shows beside the frame whenever it changes.
@@ -62,11 +70,12 @@ void FrameResized(HWND hwnd) {
     if (static_cast<uint32_t>(g_settings.Ext) & kWorkToolsExt) ShowSizeLabel();
 }
 
-// What every way out keeps: the guide to start with, the settings file, and no icon or hot key
-// left behind in the shell.
+// What every way out keeps: the guide to start with, the settings file with the layouts it did
+// not take before, and no icon or hot key left behind in the shell.
 void KeepWhatWasSet() {
     g_settings.InitRule = InitRuleAtClose(g_settings.InitRule, g_guides.activeMask);
     SaveSettings();
+    WriteUnwrittenLayouts();
     RemoveTrayIcon();
     ReleaseGlobalHotKey();
 }
@@ -77,6 +86,7 @@ void EndSession(WPARAM ending) {
     if (ending) KeepWhatWasSet();
 }
 
+// A shell started anew has none of the icons: the resident's or the lock's comes back.
 void OtherMessage(UINT msg) {
     const UINT taskbarCreated = TaskbarCreatedMessage();
     if (taskbarCreated && msg == taskbarCreated) ShowTrayIconAgain();
@@ -86,6 +96,7 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_CREATE:
             g_windows.frame = hwnd;
+            AllowMessagesFromBelow(hwnd);
             ApplyInitialGuide();
             RegisterGlobalHotKey();
             break;
@@ -99,7 +110,8 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SIZE: FrameResized(hwnd); break;
         // The frame's size is in pixels on every monitor: a new scale does not resize it.
         case WM_DPICHANGED: return 0;
-        case WM_KEYDOWN: HandleOverlayKey(static_cast<unsigned>(wp)); return 0;
+        case WM_DISPLAYCHANGE: BringSetOntoScreen(); break;
+        case WM_KEYDOWN: HandleOverlayKey(static_cast<unsigned>(wp), lp); return 0;
         case WM_KEYUP: return 0;
         // A press on a guide line: the drag belongs to the back pane.
         case WM_LBUTTONDOWN:
@@ -119,10 +131,11 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 int CreateOverlay(HINSTANCE instance) { return CreateOverlayWindows(instance, FrameWndProc); }
 
-void HandleOverlayKey(unsigned virtualKey) {
+void HandleOverlayKey(unsigned virtualKey, LPARAM keyData) {
     if (InModalLoop()) return;
-    const bool shift = Held(VK_SHIFT), ctrl = Held(VK_CONTROL);
-    const KeyDecision tool = DecideWorkToolKey(virtualKey, shift, ctrl, static_cast<uint32_t>(g_settings.Ext));
+    const bool shift = HeldWhenQueued(VK_SHIFT), ctrl = HeldWhenQueued(VK_CONTROL);
+    const KeyPress press{virtualKey, shift, ctrl, HeldWhenQueued(VK_MENU), (keyData & (1 << 30)) != 0};
+    const KeyDecision tool = DecideWorkToolKey(press, static_cast<uint32_t>(g_settings.Ext));
     const KeyDecision key = tool.action != KeyAction::none ? tool : DecideOverlayKey(virtualKey, shift, ctrl, g_settings.Tray);
     switch (key.action) {
         case KeyAction::none: return;

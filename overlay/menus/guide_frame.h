@@ -8,8 +8,9 @@
 // Creates the window set with the guide frame's procedure; 0 when it cannot be had.
 int CreateOverlay(HINSTANCE instance);
 
-// Every key press of the overlay (repeats included), whichever window of the set heard it.
-void HandleOverlayKey(unsigned virtualKey);
+// Every key press of the overlay (repeats included), whichever window of the set heard it, with
+// the key message's lParam (bit 30: the key was down already, a repeat).
+void HandleOverlayKey(unsigned virtualKey, LPARAM keyData);
 
 // Keeps InitRule, writes the settings file, withdraws the icon and the hot key and destroys the
 // window set; the message loop then ends. Asked for while a loop of the overlay runs, it waits

@@ -7,6 +7,14 @@
 
 namespace {
 constexpr unsigned kEscape = 0x1B;
+constexpr unsigned kNumpad1 = 0x61, kNumpad9 = 0x69;
+
+// The slot a digit key names, from the row above the letters or the keypad; 0 for other keys.
+int SlotDigit(unsigned key) {
+    if (key >= '1' && key <= '9') return static_cast<int>(key - '0');
+    if (key >= kNumpad1 && key <= kNumpad9) return static_cast<int>(key - kNumpad1 + 1);
+    return 0;
+}
 }  // namespace
 
 KeyDecision DecideOverlayKey(unsigned virtualKey, bool shift, bool ctrl, int32_t tray) {
@@ -24,12 +32,11 @@ KeyDecision DecideOverlayKey(unsigned virtualKey, bool shift, bool ctrl, int32_t
     return {ctrl ? KeyAction::resize : KeyAction::move, d.x * step, d.y * step};
 }
 
-KeyDecision DecideWorkToolKey(unsigned virtualKey, bool shift, bool ctrl, uint32_t ext) {
-    if (!(ext & kWorkToolsExt) || !ctrl) return {KeyAction::none, 0, 0};
-    if (virtualKey >= '1' && virtualKey <= '9')
-        return {shift ? KeyAction::storeLayout : KeyAction::recallLayout, static_cast<int>(virtualKey - '0'), 0};
-    if (shift) return {KeyAction::none, 0, 0};
-    switch (virtualKey) {
+KeyDecision DecideWorkToolKey(const KeyPress& press, uint32_t ext) {
+    if (!(ext & kWorkToolsExt) || !press.ctrl || press.alt || press.repeat) return {KeyAction::none, 0, 0};
+    if (const int slot = SlotDigit(press.key)) return {press.shift ? KeyAction::storeLayout : KeyAction::recallLayout, slot, 0};
+    if (press.shift) return {KeyAction::none, 0, 0};
+    switch (press.key) {
         case 'S': return {KeyAction::capture, 0, 0};
         case 'C': return {KeyAction::copyToClipboard, 0, 0};
         case 'L': return {KeyAction::lock, 0, 0};

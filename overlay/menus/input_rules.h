@@ -21,10 +21,19 @@ struct KeyDecision {
 // resizes by 2 (8 with Shift) from the top-left corner.
 KeyDecision DecideOverlayKey(unsigned virtualKey, bool shift, bool ctrl, int32_t tray);
 
+// One key press as it was queued: the key, the modifiers held at that moment (not when the key is
+// handled, which may be later), and whether it is the keyboard's repeat of a key held down.
+struct KeyPress {
+    unsigned key;
+    bool shift, ctrl, alt, repeat;
+};
+
 // The work tools' keys, with Ext 0x1000 only: Ctrl+S saves a capture, Ctrl+C copies the frame's
 // area to the clipboard, Ctrl+L locks or unlocks; Ctrl+1 to 9 recall a layout and Ctrl+Shift+1
-// to 9 store one. Ctrl+Shift with a letter does nothing.
-KeyDecision DecideWorkToolKey(unsigned virtualKey, bool shift, bool ctrl, uint32_t ext);
+// to 9 store one, the keypad's digits as well. Ctrl+Shift with a letter does nothing. With Alt
+// down nothing: Ctrl+Alt is what AltGr sends, and types a character on many keyboards. A
+// repeat does nothing either: holding a key does what one press does.
+KeyDecision DecideWorkToolKey(const KeyPress& press, uint32_t ext);
 
 // Whether a command (the low word of WM_COMMAND) that arrives while a loop of the overlay runs,
 // from another program or handed on by that loop, is refused: the commands that would open a

@@ -24,7 +24,7 @@ void ReleaseGlobalHotKey() {
     g_tray.hotKeyHeld = false;
 }
 
-void SetTrayIcon(const char* tip, HICON icon, DWORD action) {
+bool SetTrayIcon(const char* tip, HICON icon, DWORD action) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = g_windows.frame;
@@ -33,28 +33,33 @@ void SetTrayIcon(const char* tip, HICON icon, DWORD action) {
     data.uCallbackMessage = kTrayMessage;
     data.hIcon = icon;
     if (tip) lstrcpynW(data.szTip, WideText(tip), sizeof data.szTip / sizeof data.szTip[0]);
-    if (auto* notify = SystemFunction<decltype(Shell_NotifyIconW)>("shell32.dll", "Shell_NotifyIconW"))
-        notify(action, &data);
+    auto* notify = SystemFunction<decltype(Shell_NotifyIconW)>("shell32.dll", "Shell_NotifyIconW");
+    return notify && notify(action, &data);
 }
 
-void AddTrayIcon() {
-    if (g_tray.icon) DestroyIcon(g_tray.icon);
-    g_tray.icon = static_cast<HICON>(
-        LoadImageA(g_windows.instance, MAKEINTRESOURCEA(IDI_FRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_ADD);
+bool AddTrayIcon() {
+    if (g_tray.iconAdded && g_tray.iconShown) return true;
+    if (!g_tray.icon)
+        g_tray.icon = static_cast<HICON>(
+            LoadImageA(g_windows.instance, MAKEINTRESOURCEA(IDI_FRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    g_tray.iconShown = SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_ADD);
     g_tray.iconAdded = true;
+    return g_tray.iconShown;
 }
 
 void HideToTray() {
-    if (g_windows.locked) SetFrameLocked(false);  // a hidden set is never locked
+    // A hidden set is never locked; the icon the lock added stays, as the resident's icon now.
+    if (g_windows.locked) SetFrameLocked(false);
+    g_tray.iconForLock = false;
     AddTrayIcon();
     HideWindowSet();
 }
 
 void RemoveTrayIcon() {
+    g_tray.iconForLock = false;
     if (!g_tray.iconAdded) return;
     SetTrayIcon(nullptr, nullptr, NIM_DELETE);
-    g_tray.iconAdded = false;
+    g_tray.iconAdded = g_tray.iconShown = false;
     if (g_tray.icon) DestroyIcon(g_tray.icon);
     g_tray.icon = nullptr;
 }
@@ -65,5 +70,5 @@ UINT TaskbarCreatedMessage() {
 }
 
 void ShowTrayIconAgain() {
-    if (g_tray.iconAdded) SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_ADD);
+    if (g_tray.iconAdded) g_tray.iconShown = SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_ADD);
 }

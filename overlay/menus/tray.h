@@ -9,6 +9,8 @@ constexpr int kHotKeyId = 1000;
 struct TrayState {
     HICON icon;            // the shown icon's image, which may be null
     bool iconAdded;        // kept apart from the image: an icon that cannot be loaded is added null
+    bool iconShown;        // the shell took the icon: it is there to be clicked
+    bool iconForLock;      // the lock added the icon, and takes it away when it ends
     bool hotKeyHeld;       // this program holds hot key 1000
     UINT taskbarCreated;   // the shell's "TaskbarCreated" message, once registered
 };
@@ -21,16 +23,17 @@ void RegisterGlobalHotKey();
 // Withdraws the hot key if this program holds one.
 void ReleaseGlobalHotKey();
 
-// Shows the icon (tip "ペモカ"), or shows it again.
-void AddTrayIcon();
+// Shows the icon (tip "ペモカ"); true when the shell has it. An icon shown already stays as it is.
+// One the shell refused is still wanted: it comes back with the shell (ShowTrayIconAgain).
+bool AddTrayIcon();
 // Unlocks a locked frame, shows the icon and hides the window set, even when the icon cannot be
 // added.
 void HideToTray();
 // Deletes the icon if one is shown.
 void RemoveTrayIcon();
 // Passes the icon record to the shell with NIM_ADD or NIM_DELETE; the tip is a text of code
-// page 932.
-void SetTrayIcon(const char* tip, HICON icon, DWORD action);
+// page 932. False when the shell refused it or cannot be reached.
+bool SetTrayIcon(const char* tip, HICON icon, DWORD action);
 
 // The message that the shell broadcasts when the taskbar has been created anew, and adding the
 // shown icon again after it.

@@ -35,11 +35,27 @@ RECT OnSomeMonitor(RECT r) {
 }  // namespace
 
 void LoadLayouts(uint32_t ext) {
+    const Layouts before = g_layouts;
     g_layouts = {};
-    if (!(ext & kLayoutSlotsExt)) return;  // without the work tools the file is not read for them
     const uint32_t offered = OfferedGuideMasks(ext);
-    for (int i = 0; i < kLayoutSlotCount; ++i)
-        g_layouts.held[i] = LoadLayoutSlot(i + 1, offered, g_layouts.slots[i]) != 0;
+    for (int i = 0; i < kLayoutSlotCount; ++i) {
+        if (before.unwritten[i]) {
+            g_layouts.slots[i] = before.slots[i];
+            g_layouts.held[i] = g_layouts.unwritten[i] = true;
+        } else if (ext & kLayoutSlotsExt) {  // without the work tools the file is not read for them
+            g_layouts.held[i] = LoadLayoutSlot(i + 1, offered, g_layouts.slots[i]) != 0;
+        }
+    }
+}
+
+// A file that refuses one slot refuses the rest as well: the first refusal ends the round.
+bool WriteUnwrittenLayouts() {
+    for (int i = 0; i < kLayoutSlotCount; ++i) {
+        if (!g_layouts.unwritten[i]) continue;
+        if (!SaveLayoutSlot(i + 1, g_layouts.slots[i])) return false;
+        g_layouts.unwritten[i] = false;
+    }
+    return true;
 }
 
 void StoreLayout(int number) {
@@ -48,8 +64,11 @@ void StoreLayout(int number) {
     GetWindowRect(g_windows.frame, &r);
     const LayoutSlot slot{r.left, r.top, r.right - r.left, r.bottom - r.top, g_guides.activeMask, g_guides.variant};
     g_layouts.slots[number - 1] = slot;
-    g_layouts.held[number - 1] = true;
-    SaveLayoutSlot(number, slot);  // a file that cannot be written keeps the slot for this run
+    g_layouts.held[number - 1] = g_layouts.unwritten[number - 1] = true;
+    WriteUnwrittenLayouts();
+    if (!g_layouts.unwritten[number - 1]) return;
+    const wchar_t digit[2] = {static_cast<wchar_t>(L'0' + number), L'\0'};
+    ShowWarning(kTextLayoutNotStored, digit);
 }
 
 void RecallLayout(int number) {

@@ -1,7 +1,7 @@
 // The work tools' layouts: nine slots, each a frame's rectangle with its guide and variant,
 // stored with Ctrl+Shift+1 to 9 and recalled with Ctrl+1 to 9. They live in the settings
 // file's section "LAYOUT" and, for this run, in memory: a file that cannot be written still
-// leaves the slot usable.
+// leaves the slot usable, and the slot is written again until the file takes it.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -12,15 +12,20 @@
 struct Layouts {
     LayoutSlot slots[kLayoutSlotCount];
     bool held[kLayoutSlotCount];
+    bool unwritten[kLayoutSlotCount];  // stored, but the file did not take it yet
 };
 extern Layouts g_layouts;
 
 // Reads the nine slots from the settings file when Ext has the work tools; a slot with junk, or
 // with a guide that Ext does not offer, is empty. Run at start and whenever the settings are
-// read again.
+// read again. A slot that the file did not take yet stays as it was stored.
 void LoadLayouts(uint32_t ext);
-// Keeps the frame's rectangle, the active guide and its variant in slot number (1 to 9).
+// Keeps the frame's rectangle, the active guide and its variant in slot number (1 to 9), and
+// writes it with every slot still unwritten; a warning says so when the file does not take it.
 void StoreLayout(int number);
+// Writes the slots that the file did not take yet; true when none is left. The close sequence
+// runs it.
+bool WriteUnwrittenLayouts();
 // Gives the frame the slot's rectangle (the back pane follows; a hidden set stays hidden) and
 // makes its guide active. A rectangle on no monitor now comes back centred on the primary one.
 // An empty slot does nothing.

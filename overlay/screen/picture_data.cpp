@@ -126,26 +126,27 @@ HGLOBAL SnapshotDib(int w, int h) {
     return block;
 }
 
-bool WriteWholeFile(const char* path, const void* bytes, DWORD size) {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+bool WriteWholeFile(const wchar_t* path, const void* bytes, DWORD size) {
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     const bool whole = WriteFile(file, bytes, size, &written, nullptr) && written == size;
     CloseHandle(file);
-    if (!whole) DeleteFileA(path);  // a cut-off picture is no picture
+    if (!whole) DeleteFileW(path);  // a cut-off picture is no picture
     return whole;
 }
 
-bool PutSnapshotOnClipboard(HWND owner, int w, int h) {
+ClipboardPut PutSnapshotOnClipboard(HWND owner, int w, int h) {
     const std::vector<uint8_t> png = EncodeSnapshotPng(w, h);
     HGLOBAL dib = SnapshotDib(w, h);
     HGLOBAL pngBlock = png.empty() ? nullptr : CopyToGlobal(png.data(), png.size());
     const UINT pngFormat = RegisterClipboardFormatA("PNG");
-    bool put = false;
+    ClipboardPut put = dib ? ClipboardPut::busy : ClipboardPut::failed;
     if (dib && OpenClipboardSoon(owner)) {
+        put = ClipboardPut::failed;
         if (EmptyClipboard() && SetClipboardData(CF_DIB, dib)) {
             dib = nullptr;  // the clipboard's now
-            put = true;
+            put = ClipboardPut::done;
             if (pngBlock && pngFormat && SetClipboardData(pngFormat, pngBlock)) pngBlock = nullptr;
         }
         CloseClipboard();

@@ -12,7 +12,8 @@ std::vector<uint8_t> EncodeSnapshotPng(int w, int h);
 // The same pixels as a movable global block holding a CF_DIB; null when it cannot be had.
 HGLOBAL SnapshotDib(int w, int h);
 // Writes the bytes to path in one write; a failed write leaves no file behind.
-bool WriteWholeFile(const char* path, const void* bytes, DWORD size);
-// Puts CF_DIB and "PNG" of the snapshot on the clipboard for owner; false, with the clipboard
-// as it was, when the clipboard stays held by another program or nothing can be made.
-bool PutSnapshotOnClipboard(HWND owner, int w, int h);
+bool WriteWholeFile(const wchar_t* path, const void* bytes, DWORD size);
+// Puts CF_DIB and "PNG" of the snapshot on the clipboard for owner. Otherwise the clipboard is
+// left as it was: it stayed held by another program (busy), or nothing could be made (failed).
+enum class ClipboardPut { done, busy, failed };
+ClipboardPut PutSnapshotOnClipboard(HWND owner, int w, int h);

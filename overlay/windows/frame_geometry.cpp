@@ -1,5 +1,7 @@
 #include "frame_geometry.h"
 
+#include <algorithm>
+
 int ScaleForDpi(int value, unsigned dpi) {
     return static_cast<int>((static_cast<long long>(value) * dpi * 2 + 96) / 192);
 }
@@ -76,4 +78,13 @@ GripStep GripDragStep(int gripMode) {
     if (gripMode == kDragMove) return {true, 0};
     if (gripMode == kGripResize) return {false, kEdgeRight | kEdgeBottom};
     return {false, 0};
+}
+
+Rect CentreInArea(const Rect& frame, const Rect& area) {
+    // Wide arithmetic: a hand-edited size or a far-off rectangle must not overflow.
+    const long long areaW = static_cast<long long>(area.right) - area.left, areaH = static_cast<long long>(area.bottom) - area.top;
+    const long long w = std::min(static_cast<long long>(frame.right) - frame.left, areaW);
+    const long long h = std::min(static_cast<long long>(frame.bottom) - frame.top, areaH);
+    const int x = static_cast<int>(area.left + (areaW - w) / 2), y = static_cast<int>(area.top + (areaH - h) / 2);
+    return {x, y, static_cast<int>(x + w), static_cast<int>(y + h)};
 }

@@ -66,3 +66,7 @@ struct GripStep {
     int edges;
 };
 GripStep GripDragStep(int gripMode);
+
+// A frame that lies on no monitor any more, brought whole onto the work area of the nearest
+// one: centred there at its size, made smaller only where it is larger than the area.
+Rect CentreInArea(const Rect& frame, const Rect& area);

@@ -2,9 +2,8 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "../../settings/number_field.h"
+#include "../../settings/shown_text.h"
 #include "../resources/resource.h"
 #include "frame_geometry.h"
 #include "window_set.h"
@@ -21,9 +20,21 @@ void ShowFrameSize(HWND dialog) {
     }
 }
 
-int TypedSide(HWND dialog, int edit) {
-    const uint32_t typed = static_cast<uint32_t>(ReadNumberField(dialog, edit, false));
-    return static_cast<int>(std::clamp<uint32_t>(typed, kMinFrameSize, kMaxFrameSide));
+static_assert(kMinFrameSize == 40 && kMaxFrameSide == 30000, "the range the warning names");
+
+// OK takes the size only when both sides are numbers in range. Otherwise the dialog stays, says
+// the range, and the caret waits in the first field that is wrong, its text selected.
+void TakeTypedSize(HWND dialog) {
+    int side[2] = {0, 0};
+    const int fields[2] = {IDC_UPPER_EDIT, IDC_LOWER_EDIT};
+    for (int i = 0; i < 2; ++i) {
+        if (ReadNumberFieldIn(dialog, fields[i], kMinFrameSize, kMaxFrameSide, side[i])) continue;
+        ShowMessageBox(dialog, WideText(ShownText(kTextFrameSideRange)), MB_OK | MB_ICONWARNING);
+        SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, fields[i])), TRUE);
+        return;
+    }
+    SetFrameSize(side[0], side[1]);
+    EndDialog(dialog, IDOK);
 }
 }  // namespace
 
@@ -41,10 +52,7 @@ INT_PTR CALLBACK FrameSizeDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp
     if (msg == WM_NOTIFY) return StepNumberField(dialog, lp);
     if (msg != WM_COMMAND) return FALSE;
     switch (LOWORD(wp)) {
-        case IDOK:
-            SetFrameSize(TypedSide(dialog, IDC_UPPER_EDIT), TypedSide(dialog, IDC_LOWER_EDIT));
-            EndDialog(dialog, IDOK);
-            return TRUE;
+        case IDOK: TakeTypedSize(dialog); return TRUE;
         case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
         default: return FALSE;
     }

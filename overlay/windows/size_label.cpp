@@ -5,6 +5,7 @@
 #include "../../settings/shown_text.h"
 #include "display_affinity.h"
 #include "gdi_holders.h"
+#include "system_function.h"
 #include "window_dpi.h"
 #include "window_set.h"
 #include "work_rules.h"
@@ -21,11 +22,19 @@ std::wstring LabelText() {
     return WideText(SizeLabelText(r.right - r.left, r.bottom - r.top).c_str()).text;
 }
 
+// The status bar's font as the frame's monitor shows it. The program is DPI aware, so the plain
+// metrics are already at the system's DPI: scaled once from there, never from 96.
 HFONT LabelFont(unsigned dpi) {
+    using MetricsForDpi = BOOL WINAPI(UINT, UINT, void*, UINT, UINT);
+    static MetricsForDpi* const forDpi = SystemFunction<MetricsForDpi>("user32.dll", "SystemParametersInfoForDpi");
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
+    if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi))
+        return CreateFontIndirectW(&metrics.lfStatusFont);
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
-    metrics.lfStatusFont.lfHeight = MulDiv(metrics.lfStatusFont.lfHeight, static_cast<int>(dpi), 96);
+    const WindowDc screen(nullptr);
+    const int systemDpi = screen.dc ? GetDeviceCaps(screen.dc, LOGPIXELSY) : 96;
+    metrics.lfStatusFont.lfHeight = MulDiv(metrics.lfStatusFont.lfHeight, static_cast<int>(dpi), systemDpi ? systemDpi : 96);
     return CreateFontIndirectW(&metrics.lfStatusFont);
 }
 
@@ -105,8 +114,8 @@ void ShowSizeLabel() {
     SetTimer(label, kLabelTimer, kLabelShown, nullptr);
 }
 
-void HideSizeLabel() {
-    if (!g_windows.sizeLabel) return;
+bool HideSizeLabel() {
+    if (!g_windows.sizeLabel) return false;
     KillTimer(g_windows.sizeLabel, kLabelTimer);
-    ShowWindow(g_windows.sizeLabel, SW_HIDE);
+    return ShowWindow(g_windows.sizeLabel, SW_HIDE) != 0;
 }

@@ -1,6 +1,10 @@
 #include "window_set.h"
 
+#include <string>
+
 #include "../../settings/settings_record.h"
+#include "../../settings/shown_text.h"
+#include "frame_geometry.h"
 #include "navigation_grip.h"
 #include "size_label.h"
 
@@ -71,6 +75,20 @@ void RestoreWindowSet() {
     g_windows.savedBack = RECT{};
 }
 
+void BringSetOntoScreen() {
+    // A hidden set is placed when it is restored.
+    if (!IsWindowVisible(g_windows.frame)) return;
+    RECT r{};
+    GetWindowRect(g_windows.frame, &r);
+    MONITORINFO nearest{};
+    nearest.cbSize = sizeof nearest;
+    if (MonitorFromRect(&r, MONITOR_DEFAULTTONULL) || !GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &nearest))
+        return;
+    const RECT& w = nearest.rcWork;
+    const Rect p = CentreInArea({r.left, r.top, r.right, r.bottom}, {w.left, w.top, w.right, w.bottom});
+    SetWindowPos(g_windows.frame, HWND_TOPMOST, p.left, p.top, p.right - p.left, p.bottom - p.top, SWP_NOACTIVATE);
+}
+
 void RequestClose() { SendMessageA(g_windows.frame, WM_CLOSE, 0, 0); }
 
 ModalLoop::ModalLoop() {
@@ -84,6 +102,13 @@ ModalLoop::~ModalLoop() {
     if (--g_windows.modalLoops > 0 || !g_windows.closePending) return;
     g_windows.closePending = 0;
     PostMessageA(g_windows.frame, WM_CLOSE, 0, 0);
+}
+
+void ShowWarning(TextId id, const wchar_t* arg) {
+    std::wstring text = WideText(ShownText(id)).text;
+    if (const size_t at = text.find(L"%s"); at != std::wstring::npos) text.replace(at, 2, arg);
+    ModalLoop box;
+    ShowMessageBox(g_windows.frame, text.c_str(), MB_OK | MB_ICONWARNING | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
 void FollowPlacement(HWND moved, const WINDOWPOS& pos) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "../../settings/shared_names.h"
+#include "../../settings/texts.h"
 
 struct WindowSet {
     HINSTANCE instance;
@@ -36,12 +37,19 @@ struct ModalLoop {
 };
 inline bool InModalLoop() { return g_windows.modalLoops > 0; }
 
+// A warning box over the overlay in the interface's language, for what the person would not
+// see fail otherwise: the text of id with its "%s", if it has one, replaced by arg.
+void ShowWarning(TextId id, const wchar_t* arg = L"");
+
 void CentreWindowSet(int showCommand);
 // Ends a drag of the back pane or the grip where it stands and sends away the grip, then
 // remembers both rectangles and hides both windows.
 void HideWindowSet();
 void RestoreWindowSet();
 void RequestClose();
+// After a display change: a shown frame that lies on no monitor any more comes back whole onto
+// the nearest one (see CentreInArea), its back pane with it; one partly on a screen stays.
+void BringSetOntoScreen();
 // The back pane shown directly below the frame at the frame's rectangle, or hidden, in one
 // placement each; the window order is left alone by the hide.
 void ShowBackPane();

@@ -2,23 +2,24 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 
 namespace {
-bool EndsWith(const char* path, const char* ext) {
-    const size_t n = std::strlen(path), e = std::strlen(ext);
+bool EndsWith(const wchar_t* path, const wchar_t* ext) {
+    const size_t n = std::wcslen(path), e = std::wcslen(ext);
     if (n < e) return false;
     for (size_t i = 0; i < e; ++i) {
-        char c = path[n - e + i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        wchar_t c = path[n - e + i];
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
         if (c != ext[i]) return false;
     }
     return true;
 }
 }  // namespace
 
-CaptureFormat ChooseCaptureFormat(const char* path, unsigned filterIndex) {
-    if (EndsWith(path, ".png")) return CaptureFormat::png;
-    if (EndsWith(path, ".bmp")) return CaptureFormat::bmp;
+CaptureFormat ChooseCaptureFormat(const wchar_t* path, unsigned filterIndex) {
+    if (EndsWith(path, L".png")) return CaptureFormat::png;
+    if (EndsWith(path, L".bmp")) return CaptureFormat::bmp;
     return filterIndex == 2 ? CaptureFormat::bmp : CaptureFormat::png;
 }
 
@@ -39,5 +40,6 @@ Rect SizeLabelPlace(const Rect& frame, int labelW, int labelH, const Rect& workA
         x += kGap;
     }
     x = std::max(workArea.left, std::min(x, workArea.right - labelW));
+    y = std::max(workArea.top, std::min(y, workArea.bottom - labelH));
     return {x, y, x + labelW, y + labelH};
 }

@@ -15,7 +15,7 @@ enum class CaptureFormat { bmp, png };
 // The format of a capture saved under path, chosen with the save dialog's type at filterIndex
 // (1 PNG, 2 BMP, as the work tools offer them). A name typed with ".png" or ".bmp" (any case) is
 // saved as it says; any other name takes the chosen type.
-CaptureFormat ChooseCaptureFormat(const char* path, unsigned filterIndex);
+CaptureFormat ChooseCaptureFormat(const wchar_t* path, unsigned filterIndex);
 
 // The display affinity to give every window of the set, or -1 to call nothing. Windows before
 // build 19041 take the exclusion for WDA_MONITOR and show black boxes: nothing is called there.
@@ -28,5 +28,6 @@ int DisplayAffinityToSet(uint32_t ext, uint32_t build, bool excludedNow);
 std::string SizeLabelText(int w, int h);
 // Where a label of the given size goes: below the frame's bottom-left corner, or above its
 // top-left corner when it would leave the monitor's work area there, or inside the frame's
-// bottom-left corner when neither fits; always kept within the work area horizontally.
+// bottom-left corner when neither fits; always kept whole within the work area, also beside a
+// frame larger than it.
 Rect SizeLabelPlace(const Rect& frame, int labelW, int labelH, const Rect& workArea);

@@ -136,7 +136,7 @@ TEST(FirstLight, ClosingTheBackPaneEndsWithoutWriting) {
     EXPECT_FALSE(FileExists(o.SettingsPath()));
 }
 
-TEST(FirstLight, LongFoldersReadAndWriteOnlyWhatFits) {
+TEST(FirstLight, LongFoldersReadAndWriteOnlyWhatTheyReach) {
     const std::string ini = Ini("Width=240\r\n");
     {
         Overlay o;  // a folder of 249 bytes: the full path and the settings file path are 259 bytes
@@ -148,11 +148,15 @@ TEST(FirstLight, LongFoldersReadAndWriteOnlyWhatFits) {
         EXPECT_EQ(IniValue(o.SettingsText(), "Ext"), "0");
     }
     {
-        Overlay o;  // folder and file name would pass 259 bytes: defaults, and nothing written
+        // Folder and file name would pass 259 bytes, where the profile functions reach no file:
+        // defaults, and the close writes the user's own file.
+        PerUserSettings user;
+        Overlay o;
         ASSERT_TRUE(o.UseFolderForPathLength(262));
         ASSERT_TRUE(o.Start(ini));
         EXPECT_EQ(o.FrameRect().right - o.FrameRect().left, 200);
         ASSERT_TRUE(o.Close());
         EXPECT_EQ(o.SettingsText(), ini);
+        EXPECT_EQ(IniValue(ReadTextFile(user.path), "Width"), "200");
     }
 }

@@ -43,13 +43,6 @@ bool ClickInside(const Overlay& o, int x, int y, int gripSize = kGripSize) {
     return PointerTo(x, y) && LeftButton(true) && LeftButton(false) && GripAtPointer(o, gripSize);
 }
 
-// The window that holds the overlay's mouse capture.
-HWND Capture(const Overlay& o) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(o.frame, nullptr), &info);
-    return info.hwndCapture;
-}
 
 // Presses the left button at (dx, dy) from the grip's corner, with the grip called by a click at
 // (x, y). The grip hides itself after its pause, so a slow press may reach the frame instead:
@@ -60,7 +53,7 @@ bool PressOnGrip(const Overlay& o, int x, int y, int dx, int dy) {
         const RECT g = WindowRect(Grip(o));
         if (!PointerTo(g.left + dx, g.top + dy) || !PointerOver(Grip(o)) || !LeftButton(true)) return false;
         HWND holder = nullptr;
-        if (!WaitUntil([&] { return (holder = Capture(o)) != nullptr; })) return false;
+        if (!WaitUntil([&] { return (holder = CaptureOf(o)) != nullptr; })) return false;
         if (holder == Grip(o)) return true;
         if (!LeftButton(false) || !GripAtPointer(o)) return false;
     }
@@ -173,7 +166,7 @@ TEST(Grip, ADragThatLosesTheMouseEndsAndTheBackPaneFollowsAgain) {
     ASSERT_TRUE(PointerTo(p.x + 15, p.y + 5));
     ASSERT_TRUE(WaitUntil([&] { return SameRect(o.FrameRect(), {f.left, f.top, f.right + 15, f.bottom + 5}); }));
     PostMessageA(Grip(o), WM_CANCELMODE, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return Capture(o) == nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return CaptureOf(o) == nullptr; }));
     ASSERT_TRUE(LeftButton(false));
     EXPECT_TRUE(o.SettlesAt({f.left, f.top, f.right + 15, f.bottom + 5}));  // the final step aligned it
     EXPECT_TRUE(o.MoveTo(f.left - 30, f.top + 20));
@@ -204,34 +197,6 @@ TEST(Grip, AReleaseWithoutAPressOnItChangesNothing) {
     ASSERT_TRUE(o.Close());
 }
 
-namespace {
-// The display scale that the programs started while it lives read (LogPixels of the current
-// user); it puts the earlier value back, or removes the value when there was none.
-struct LogPixels {
-    HKEY key = nullptr;
-    BYTE before[64]{};
-    DWORD type = 0, size = sizeof before;
-    bool had = false;
-    explicit LogPixels(DWORD dpi) {
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                            nullptr, &key, nullptr) != ERROR_SUCCESS) {
-            key = nullptr;
-            return;
-        }
-        had = RegQueryValueExA(key, "LogPixels", nullptr, &type, before, &size) == ERROR_SUCCESS;
-        RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
-    }
-    ~LogPixels() {
-        if (!key) return;
-        if (had) RegSetValueExA(key, "LogPixels", 0, type, before, size);
-        else RegDeleteValueA(key, "LogPixels");
-        RegCloseKey(key);
-    }
-    LogPixels(const LogPixels&) = delete;
-    LogPixels& operator=(const LogPixels&) = delete;
-};
-}  // namespace
-
 // What the pointer must hit keeps its size to the eye on a scaled screen: at 144 DPI the grip
 // is 36 pixels and the edge zones 11, so a press 10 pixels inside the right edge resizes; at
 // 96 DPI the grip is 24 and the same press lies in the interior and moves.
@@ -248,7 +213,7 @@ TEST(Grip, ItAndTheEdgeZonesGrowWithTheDisplayScale) {
         ASSERT_TRUE(PointerTo(from.x, from.y));
         ASSERT_TRUE(PointerOver(o.back, o.frame));
         ASSERT_TRUE(LeftButton(true));
-        ASSERT_TRUE(WaitUntil([&] { return Capture(o) == o.back; }));
+        ASSERT_TRUE(WaitUntil([&] { return CaptureOf(o) == o.back; }));
         ASSERT_TRUE(PointerTo(from.x + 20, from.y));
         const RECT want = c.resizes ? RECT{f.left, f.top, f.right + 20, f.bottom} : Moved(f, 20, 0);
         EXPECT_TRUE(WaitUntil([&] { return SameRect(o.FrameRect(), want); }));

@@ -31,13 +31,6 @@ HWND HideAndOpenTrayMenu(const Overlay& o) {
     WaitUntil([&] { return (menu = FindProcessWindow(o.process.dwProcessId, "#32768")) && IsWindowVisible(menu); });
     return menu;
 }
-
-// The message box of the overlay with the caption "ペモカ" and its text.
-std::string BoxText(HWND box) {
-    char text[128] = "";
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    return text;
-}
 }  // namespace
 
 TEST(ContextMenu, ARightClickOffersTheGuidesAndTheRatios) {

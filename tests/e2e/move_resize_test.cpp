@@ -10,13 +10,6 @@ std::string Shown(const RECT& r) {
            std::to_string(r.bottom - r.top);
 }
 
-HWND CaptureOf(const Overlay& o) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(o.process.dwThreadId, &info);
-    return info.hwndCapture;
-}
-
 // A left drag with real input: press at from, move through the path and release at its end.
 // live is the frame the drag shows before the release.
 void Drag(const Overlay& o, POINT from, std::initializer_list<POINT> path, const RECT& live) {

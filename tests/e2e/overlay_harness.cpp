@@ -2,7 +2,13 @@
 
 #include "overlay_harness.h"
 
+#include <shlobj.h>
 #include <tlhelp32.h>
+
+#include <utility>
+#include <vector>
+
+#include "overlay/screen/content_edge.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -337,6 +343,9 @@ unsigned long Keysym(WORD vk) {
         case VK_SHIFT: return 0xffe1;
         case VK_CONTROL: return 0xffe3;
         case VK_MENU: return 0xffe9;  // the left Alt
+        case VK_RMENU: return 0xffea;  // the right Alt, which Windows reads as AltGr with a left Ctrl
+        case VK_NUMLOCK: return 0xff7f;
+        case VK_NUMPAD7: return 0xffb7;
         case VK_F4: return 0xffc1;
         case VK_ESCAPE: return 0xff1b;
         case VK_RETURN: return 0xff0d;
@@ -364,7 +373,8 @@ bool RightButton(bool down) { return Tell(std::string("button 3 ") + (down ? "do
 bool Key(WORD virtualKey, bool down) {
     if (!Tell("key " + std::to_string(Keysym(virtualKey)) + (down ? " down" : " up"))) return false;
     // A modifier has arrived once the system's key state shows it.
-    if (virtualKey == VK_SHIFT || virtualKey == VK_CONTROL || virtualKey == VK_MENU) return WaitUntil([&] { return Held(virtualKey) == down; });
+    if (virtualKey == VK_SHIFT || virtualKey == VK_CONTROL || virtualKey == VK_MENU || virtualKey == VK_RMENU)
+        return WaitUntil([&] { return Held(virtualKey) == down; });
     return true;
 }
 
@@ -456,4 +466,167 @@ HWND Overlay::OpenContextMenu() const {
 void MenuKeys(HWND menu, std::initializer_list<std::pair<WORD, int>> keys) {
     for (auto [key, times] : keys)
         for (int i = 0; i < times; ++i) PostMessageA(menu, WM_KEYDOWN, key, 0);
+}
+
+PerUserSettings::PerUserSettings() {
+    char appData[MAX_PATH];
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData))) return;
+    folder = std::string(appData) + "\\Pemoka\\";
+    path = folder + "pemoka.ini";
+    folderExisted = FileExists(folder);
+    existed = FileExists(path);
+    saved = ReadTextFile(path);
+    DeleteFileA(path.c_str());
+}
+
+PerUserSettings::~PerUserSettings() {
+    if (path.empty()) return;
+    if (existed) WriteTextFile(path, saved);
+    else DeleteFileA(path.c_str());
+    if (!folderExisted) RemoveDirectoryA(folder.c_str());
+}
+
+namespace {
+// Runs the unix chattr on the folder and waits until creating a file there fails (or works).
+bool SetImmutable(const std::string& dir, bool on) {
+    using UnixName = char* CDECL(const wchar_t*);
+    auto* unixName = reinterpret_cast<UnixName*>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    wchar_t wide[MAX_PATH];
+    if (!unixName || !MultiByteToWideChar(CP_ACP, 0, dir.c_str(), -1, wide, MAX_PATH)) return false;
+    char* folder = unixName(wide);
+    if (!folder) return false;
+    std::string cmd = std::string("Z:\\usr\\bin\\chattr ") + (on ? "+i " : "-i ") + folder;
+    HeapFree(GetProcessHeap(), 0, folder);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &started)) return false;
+    if (started.hThread) CloseHandle(started.hThread);
+    if (started.hProcess) CloseHandle(started.hProcess);
+    const std::string probe = dir + "probe.tmp";
+    return WaitUntil([&] {
+        HANDLE f = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
+        return (f == INVALID_HANDLE_VALUE) == on;
+    });
+}
+}  // namespace
+
+UnwritableFolder::UnwritableFolder(std::string folder) : dir(std::move(folder)) { made = SetImmutable(dir, true); }
+
+UnwritableFolder::~UnwritableFolder() {
+    if (made) {
+        EXPECT_TRUE(SetImmutable(dir, false)) << dir;
+    }
+}
+
+LogPixels::LogPixels(DWORD dpi) {
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        key = nullptr;
+        return;
+    }
+    had = RegQueryValueExA(key, "LogPixels", nullptr, &type, before, &size) == ERROR_SUCCESS;
+    RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+}
+
+LogPixels::~LogPixels() {
+    if (!key) return;
+    if (had) RegSetValueExA(key, "LogPixels", 0, type, before, size);
+    else RegDeleteValueA(key, "LogPixels");
+    RegCloseKey(key);
+}
+
+namespace {
+LRESULT CALLBACK ContentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_ERASEBKGND) return 1;
+    if (msg != WM_PAINT) return DefWindowProcA(hwnd, msg, wp, lp);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT all;
+    GetClientRect(hwnd, &all);
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const RECT* black = reinterpret_cast<const RECT*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    FillRect(dc, black, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+}  // namespace
+
+Content::Content() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ContentProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "pemoka_test_content";
+    RegisterClassA(&wc);
+    hwnd_ = CreateWindowExA(WS_EX_NOACTIVATE, wc.lpszClassName, nullptr, WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                            GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, wc.hInstance, nullptr);
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&black_));
+}
+
+Content::~Content() { DestroyWindow(hwnd_); }
+
+::testing::AssertionResult Content::Black(const RECT& frame, int band) {
+    black_ = {frame.left - band, frame.top - band, frame.right + band, frame.bottom + band};
+    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+    std::vector<std::pair<POINT, COLORREF>> checks;
+    const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    const LONG w = frame.right - frame.left, h = frame.bottom - frame.top;
+    for (LONG at : {LONG{5}, w / 2, w - 5}) {
+        const LONG x = frame.left + at;
+        checks.push_back({{x, frame.top - 1}, black});
+        checks.push_back({{x, black_.top}, black});
+        checks.push_back({{x, black_.top - 1}, white});
+        checks.push_back({{x, frame.bottom}, black});
+        checks.push_back({{x, black_.bottom - 1}, black});
+        checks.push_back({{x, black_.bottom}, white});
+    }
+    for (LONG at : {LONG{5}, h / 2, h - 5}) {
+        const LONG y = frame.top + at;
+        checks.push_back({{frame.left - 1, y}, black});
+        checks.push_back({{black_.left, y}, black});
+        checks.push_back({{black_.left - 1, y}, white});
+        checks.push_back({{frame.right, y}, black});
+        checks.push_back({{black_.right - 1, y}, black});
+        checks.push_back({{black_.right, y}, white});
+    }
+    int polls = 0;
+    POINT wrong{};
+    COLORREF seen = 0;
+    if (WaitUntil([&] {
+            for (const auto& [p, colour] : checks) {
+                // As the fit sees it: grey 128 is as good as black.
+                if (ColourClass(seen = ScreenPixel(p.x, p.y)) == ColourClass(colour)) continue;
+                wrong = p;
+                if (++polls % 50 == 0) {
+                    ShowWindow(hwnd_, SW_HIDE);
+                    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+                }
+                return false;
+            }
+            return true;
+        }))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the screen shows " << std::hex << seen << " at " << std::dec << wrong.x
+                                         << "," << wrong.y;
+}
+
+HWND CaptureOf(const Overlay& o) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(o.frame, nullptr), &info);
+    return info.hwndCapture;
+}
+
+std::string BoxText(HWND box) {
+    char text[512] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    return text;
+}
+
+bool CloseBox(HWND box) {
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return WaitUntil([&] { return !IsWindow(box); });
 }

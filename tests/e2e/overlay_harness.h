@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -126,10 +128,72 @@ struct WithoutCompositor {
 // keyboard; alsoFine, when given, may take the keyboard instead.
 bool FocusOn(HWND window, HWND alsoFine = nullptr);
 
+// A message box's text, and its OK pressed until it has gone.
+std::string BoxText(HWND box);
+bool CloseBox(HWND box);
+
+// The window that holds the overlay's mouse capture, or null.
+HWND CaptureOf(const Overlay& o);
+
 // A top-level window of the process by class and title (null matches any).
 HWND FindProcessWindow(DWORD pid, const char* cls, const char* title = nullptr);
+
+// The user's own settings file ("%APPDATA%\Pemoka\pemoka.ini"), which the programs use when
+// their folder cannot be written: moved aside for a test, and put back as it was after it.
+struct PerUserSettings {
+    std::string folder, path;  // empty when the user's folder cannot be had
+    PerUserSettings();
+    ~PerUserSettings();
+    PerUserSettings(const PerUserSettings&) = delete;
+    PerUserSettings& operator=(const PerUserSettings&) = delete;
+
+private:
+    std::string saved;
+    bool existed = false, folderExisted = false;
+};
+
+// A folder that nothing can be written into, not even by root, for the time of a test: the
+// file system's immutable flag, set by the unix chattr. made is false where that cannot be had.
+struct UnwritableFolder {
+    std::string dir;
+    bool made = false;
+    explicit UnwritableFolder(std::string folder);
+    ~UnwritableFolder();
+    UnwritableFolder(const UnwritableFolder&) = delete;
+    UnwritableFolder& operator=(const UnwritableFolder&) = delete;
+};
 
 // The folder that holds this test program and the built programs.
 std::string ProgramFolder();
 // One key's text as written in a settings file, or "" when absent.
 std::string IniValue(const std::string& text, const char* key);
+
+// The display scale that the programs started while it lives read (LogPixels of the current
+// user); it puts the earlier value back, or removes the value when there was none.
+struct LogPixels {
+    HKEY key = nullptr;
+    BYTE before[64]{};
+    DWORD type = 0, size = sizeof before;
+    bool had = false;
+    explicit LogPixels(DWORD dpi);
+    ~LogPixels();
+    LogPixels(const LogPixels&) = delete;
+    LogPixels& operator=(const LogPixels&) = delete;
+};
+
+// A window of the test's own under the overlay, covering the screen: white, with a black band
+// around a rectangle, so that the edges the fit finds are known.
+class Content {
+public:
+    Content();
+    ~Content();
+    // Paints a black band of the given width around the frame and waits until the screen shows
+    // it where the fit will look: on the three sample lines of every side, next to the frame,
+    // at the band's outer edge and beyond it. The compositor may leave part of the screen
+    // stale; showing the window anew makes it draw the whole window again.
+    ::testing::AssertionResult Black(const RECT& frame, int band);
+
+private:
+    HWND hwnd_;
+    RECT black_{};
+};

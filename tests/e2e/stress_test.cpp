@@ -135,8 +135,10 @@ TEST(Storm, FiveThousandRandomEventsLeaveTheOverlayAnsweringAndItsFileWhole) {
     EXPECT_TRUE(HoldsEveryKey(o.SettingsText()));
 }
 
+// A settings file that cannot be written keeps its bytes; the close writes the user's own file.
 TEST(FailedWrites, AnUnwritableSettingsFileKeepsItsBytesAndTheOverlayCloses) {
     for (const bool folder : {false, true}) {
+        PerUserSettings user;
         Overlay o;
         const std::string path = o.SettingsPath();
         const std::string before = Ini("Width=320\r\n");
@@ -144,8 +146,7 @@ TEST(FailedWrites, AnUnwritableSettingsFileKeepsItsBytesAndTheOverlayCloses) {
         if (folder) {
             ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
         } else {
-            // Read-only, and open in another program that lets nobody write: Wine keeps the
-            // attribute as Unix permissions, which do not bind root.
+            // Read-only, and open in another program that lets others only read it.
             WriteTextFile(path, before);
             ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
             held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -157,6 +158,7 @@ TEST(FailedWrites, AnUnwritableSettingsFileKeepsItsBytesAndTheOverlayCloses) {
         ASSERT_TRUE(o.Close()) << folder;
         DWORD code = 1;
         EXPECT_TRUE(GetExitCodeProcess(o.process.hProcess, &code) && code == 0) << folder;
+        EXPECT_EQ(IniValue(ReadTextFile(user.path), "Width"), folder ? "200" : "320") << folder;
         if (folder) {
             EXPECT_EQ(GetFileAttributesA(path.c_str()), DWORD{FILE_ATTRIBUTE_DIRECTORY});
             RemoveDirectoryA(path.c_str());
@@ -168,6 +170,7 @@ TEST(FailedWrites, AnUnwritableSettingsFileKeepsItsBytesAndTheOverlayCloses) {
     }
 }
 
+// A box names the file that was not saved; once it is answered the windows are back.
 TEST(FailedWrites, ABitmapThatCannotBeCreatedLeavesNoFileAndBringsTheWindowsBack) {
     Overlay o;
     ASSERT_TRUE(o.Start());
@@ -188,8 +191,13 @@ TEST(FailedWrites, ABitmapThatCannotBeCreatedLeavesNoFileAndBringsTheWindowsBack
             ASSERT_TRUE(WaitUntil([&] { return (ask = FindProcessWindow(o.process.dwProcessId, "#32770")) && ask != dialog && IsWindowVisible(ask); }));
             PostMessageA(ask, WM_COMMAND, IDYES, 0);
         }
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog) && IsWindowVisible(o.frame) && IsWindowVisible(o.back); }))
-            << name;
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); })) << name;
+        const HWND box = o.WaitForWindow("ペモカ");
+        ASSERT_NE(box, nullptr) << name;
+        EXPECT_NE(BoxText(box).find(std::string(name) + ".bmp"), std::string::npos) << BoxText(box);
+        EXPECT_FALSE(IsWindowVisible(o.frame)) << name;
+        ASSERT_TRUE(CloseBox(box));
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(o.frame) && IsWindowVisible(o.back); })) << name;
         EXPECT_TRUE(o.SettlesAt(f)) << name;
     }
     ASSERT_TRUE(o.Close());

@@ -27,13 +27,6 @@ bool ShowAfterTray(const Overlay& o) {
     PostMessageA(o.frame, kTrayMessage, kTrayIconId, WM_LBUTTONDOWN);
     return WaitUntil([&] { return Visible(o.frame) && Visible(o.back); }) && HasTrayIcon(o.frame);
 }
-
-HWND CaptureOf(const Overlay& o) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(o.process.dwThreadId, &info);
-    return info.hwndCapture;
-}
 }  // namespace
 
 // A press on the back pane makes it the active window on Windows; half a second after a click

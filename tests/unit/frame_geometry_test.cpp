@@ -189,3 +189,20 @@ TEST(Grip, HalfUnderThePointerAndWhatADragDoes) {
     EXPECT_FALSE(GripDragStep(0).move);
     EXPECT_EQ(GripDragStep(0).edges, 0);
 }
+
+TEST(Displays, AFrameOnNoMonitorComesBackWholeOntoTheNearest) {
+    const Rect laptop{0, 0, 1366, 728};  // its work area, above the task bar
+    const struct { const char* what; Rect frame, area, want; } cases[] = {
+        {"from an unplugged screen on the right", {2200, 300, 2800, 700}, laptop, {383, 164, 983, 564}},
+        {"from a screen on the left, far out", {-3000, -200, -2600, 100}, laptop, {483, 214, 883, 514}},
+        {"taller than the laptop's work area", {1500, 0, 1900, 1200}, laptop, {483, 0, 883, 728}},
+        {"larger both ways", {-5000, 0, -1000, 3000}, laptop, {0, 0, 1366, 728}},
+        {"onto a screen left of the primary", {3000, 0, 3200, 200}, {-1920, 0, 0, 1040}, {-1060, 420, -860, 620}},
+        {"a hand-edited size beyond any screen", {0, 0, 2000000000, 2000000000}, laptop, {0, 0, 1366, 728}},
+    };
+    for (const auto& c : cases) {
+        const Rect r = CentreInArea(c.frame, c.area);
+        EXPECT_TRUE(r.left == c.want.left && r.top == c.want.top && r.right == c.want.right && r.bottom == c.want.bottom)
+            << c.what << ": " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+    }
+}

@@ -39,18 +39,44 @@ TEST(HubRules, KeyTable) {
 
 TEST(HubRules, WorkToolKeysOnlyWithTheirBitAndCtrl) {
     using A = KeyAction;
-    const struct { unsigned key; bool shift, ctrl; uint32_t ext; KeyDecision want; } cases[] = {
-        {'S', false, true, 0x1000, {A::capture, 0, 0}},  {'C', false, true, 0x1000, {A::copyToClipboard, 0, 0}},
-        {'L', false, true, 0xFFFF, {A::lock, 0, 0}},     {'S', false, true, 0xEFFF, {A::none, 0, 0}},
-        {'C', false, true, 0, {A::none, 0, 0}},          {'L', false, false, 0x1000, {A::none, 0, 0}},
-        {'S', true, true, 0x1000, {A::none, 0, 0}},      {'N', false, true, 0x1000, {A::none, 0, 0}},
-        {'s', false, true, 0x1000, {A::none, 0, 0}},
-        {'1', false, true, 0x1000, {A::recallLayout, 1, 0}}, {'9', true, true, 0x1000, {A::storeLayout, 9, 0}},
-        {'2', true, false, 0x1000, {A::none, 0, 0}},     {'0', true, true, 0x1000, {A::none, 0, 0}},
-        {'5', false, true, 0x0FFF, {A::none, 0, 0}},
+    constexpr unsigned kNumpad7 = 0x67, kNumpad0 = 0x60, kHome = 0x24;
+    // The modifiers as they were when the key was queued, and whether it repeats.
+    const struct { unsigned key; bool shift, ctrl, alt, repeat; uint32_t ext; KeyDecision want; } cases[] = {
+        {'S', false, true, false, false, 0x1000, {A::capture, 0, 0}},
+        {'C', false, true, false, false, 0x1000, {A::copyToClipboard, 0, 0}},
+        {'L', false, true, false, false, 0xFFFF, {A::lock, 0, 0}},
+        {'S', false, true, false, false, 0xEFFF, {A::none, 0, 0}},
+        {'C', false, true, false, false, 0, {A::none, 0, 0}},
+        {'L', false, false, false, false, 0x1000, {A::none, 0, 0}},
+        {'S', true, true, false, false, 0x1000, {A::none, 0, 0}},
+        {'N', false, true, false, false, 0x1000, {A::none, 0, 0}},
+        {'s', false, true, false, false, 0x1000, {A::none, 0, 0}},
+        {'1', false, true, false, false, 0x1000, {A::recallLayout, 1, 0}},
+        {'9', true, true, false, false, 0x1000, {A::storeLayout, 9, 0}},
+        {'2', true, false, false, false, 0x1000, {A::none, 0, 0}},
+        {'0', true, true, false, false, 0x1000, {A::none, 0, 0}},
+        {'5', false, true, false, false, 0x0FFF, {A::none, 0, 0}},
+        // The keypad's digits with NumLock on name the same slots; its 0 and Home do not.
+        {kNumpad7, false, true, false, false, 0x1000, {A::recallLayout, 7, 0}},
+        {0x61, true, true, false, false, 0x1000, {A::storeLayout, 1, 0}},
+        {kNumpad0, false, true, false, false, 0x1000, {A::none, 0, 0}},
+        {kHome, false, true, false, false, 0x1000, {A::none, 0, 0}},
+        // AltGr arrives as Ctrl+Alt: on a German keyboard AltGr+7 types "{", on a Polish one
+        // AltGr+S, C and L type letters. None of them is a tool.
+        {'7', false, true, true, false, 0x1000, {A::none, 0, 0}},
+        {'S', false, true, true, false, 0x1000, {A::none, 0, 0}},
+        {'L', false, true, true, false, 0x1000, {A::none, 0, 0}},
+        {'3', true, true, true, false, 0x1000, {A::none, 0, 0}},
+        // A held key repeats: the first press acts, the repeats do not.
+        {'L', false, true, false, true, 0x1000, {A::none, 0, 0}},
+        {'C', false, true, false, true, 0x1000, {A::none, 0, 0}},
+        {'4', true, true, false, true, 0x1000, {A::none, 0, 0}},
+        {kNumpad7, false, true, false, true, 0x1000, {A::none, 0, 0}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DecideWorkToolKey(c.key, c.shift, c.ctrl, c.ext), c.want) << char(c.key) << " " << std::hex << c.ext;
+        EXPECT_EQ(DecideWorkToolKey({c.key, c.shift, c.ctrl, c.alt, c.repeat}, c.ext), c.want)
+            << std::hex << c.key << " shift " << c.shift << " ctrl " << c.ctrl << " alt " << c.alt << " repeat "
+            << c.repeat << " ext " << c.ext;
 }
 
 TEST(HubRules, CommandsRefusedWhileALoopRuns) {

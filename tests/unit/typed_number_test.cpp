@@ -36,3 +36,19 @@ TEST(TypedNumber, AnArrowStepsFromWhatIsTypedHeldInTheRange) {
     for (const auto& c : cases)
         EXPECT_EQ(StepTypedNumber(c.typed, c.delta, c.low, c.high), c.value) << c.typed << " " << c.delta;
 }
+
+// The size dialog's sides: a number from 40 to 30000 and nothing else, as typed.
+TEST(TypedNumber, AWholeNumberInRangeOrNothing) {
+    const struct { const wchar_t* text; bool taken; int value; } cases[] = {
+        {L"800", true, 800},     {L" 800 ", true, 800},   {L"８００", true, 800},    {L"８００\u3000", true, 800},
+        {L"40", true, 40},       {L"30000", true, 30000}, {L"040", true, 40},
+        {L"", false, 0},         {L"   ", false, 0},      {L"abc", false, 0},      {L"800px", false, 0},
+        {L"8 00", false, 0},     {L"-800", false, 0},     {L"+800", false, 0},     {L"39", false, 0},
+        {L"30001", false, 0},    {L"99999999999999999999", false, 0},
+    };
+    for (const auto& c : cases) {
+        int value = -1;
+        EXPECT_EQ(ReadWholeNumberIn(c.text, 40, 30000, value), c.taken) << testing::PrintToString(c.text);
+        EXPECT_EQ(value, c.taken ? c.value : -1) << testing::PrintToString(c.text);
+    }
+}

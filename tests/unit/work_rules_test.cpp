@@ -4,14 +4,15 @@
 #include "overlay/windows/work_rules.h"
 
 TEST(WorkRules, TheTypedExtensionOrElseTheChosenTypeDecidesTheFormat) {
-    const struct { const char* path; unsigned filter; CaptureFormat want; } cases[] = {
-        {"C:\\a\\shot", 1, CaptureFormat::png},      {"C:\\a\\shot", 2, CaptureFormat::bmp},
-        {"C:\\a\\shot.png", 1, CaptureFormat::png},  {"C:\\a\\shot.PNG", 2, CaptureFormat::png},
-        {"C:\\a\\shot.bmp", 1, CaptureFormat::bmp},  {"C:\\a\\shot.Bmp", 2, CaptureFormat::bmp},
-        {"C:\\a.png\\shot.jpg", 2, CaptureFormat::bmp}, {"C:\\a\\shot.jpg", 1, CaptureFormat::png},
-        {"png", 0, CaptureFormat::png},               {"", 2, CaptureFormat::bmp},
+    const struct { const wchar_t* path; unsigned filter; CaptureFormat want; } cases[] = {
+        {L"C:\\a\\shot", 1, CaptureFormat::png},      {L"C:\\a\\shot", 2, CaptureFormat::bmp},
+        {L"C:\\a\\shot.png", 1, CaptureFormat::png},  {L"C:\\a\\shot.PNG", 2, CaptureFormat::png},
+        {L"C:\\a\\shot.bmp", 1, CaptureFormat::bmp},  {L"C:\\a\\shot.Bmp", 2, CaptureFormat::bmp},
+        {L"C:\\a.png\\shot.jpg", 2, CaptureFormat::bmp}, {L"C:\\a\\shot.jpg", 1, CaptureFormat::png},
+        {L"C:\\写真\\日本.png", 2, CaptureFormat::png}, {L"C:\\写真\\日本", 2, CaptureFormat::bmp},
+        {L"png", 0, CaptureFormat::png},               {L"", 2, CaptureFormat::bmp},
     };
-    for (const auto& c : cases) EXPECT_EQ(ChooseCaptureFormat(c.path, c.filter), c.want) << c.path << " " << c.filter;
+    for (const auto& c : cases) EXPECT_EQ(ChooseCaptureFormat(c.path, c.filter), c.want) << c.filter;
 }
 
 TEST(WorkRules, ExclusionFromCapturesOnlyWhereWindowsKnowsIt) {
@@ -34,6 +35,10 @@ TEST(WorkRules, TheSizeLabelSaysTheSizeBesideTheFrame) {
         {{100, 10, 740, 990}, {104, 966, 184, 986}},      // neither: inside
         {{1250, 100, 1500, 300}, {1200, 304, 1280, 324}}, // kept on the work area
         {{-50, 100, 200, 300}, {0, 304, 80, 324}},
+        {{60, 0, 860, 1100}, {64, 980, 144, 1000}},        // taller than the screen, at its top
+        {{-100, -100, 1400, 1100}, {0, 980, 80, 1000}},    // larger both ways
+        {{1200, 950, 1500, 1200}, {1200, 926, 1280, 946}}, // at the bottom-right corner
+        {{-300, -500, -100, -400}, {0, 0, 80, 20}},        // off the top-left corner
     };
     for (const auto& c : cases) {
         const Rect r = SizeLabelPlace(c.frame, 80, 20, work);

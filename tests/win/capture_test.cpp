@@ -38,7 +38,7 @@ TEST(Capture, BitmapFileHoldsTheSnapshotAsItLiesInMemory) {
         ASSERT_NE(g_snapshot.pixels, nullptr) << w;
         FillSnapshot();
         const std::string path = dir.File("capture.bmp");
-        WriteBitmapFile(path.c_str(), w, h);
+        EXPECT_TRUE(WriteBitmapFile(Wide(path).c_str(), w, h)) << w;
         const std::string file = ReadTextFile(path);
         const size_t image = 4u * w * h;
         ASSERT_EQ(file.size(), 54 + image) << w;
@@ -70,7 +70,7 @@ TEST(Capture, BitmapFileHoldsTheSnapshotAsItLiesInMemory) {
 TEST(Capture, OneSnapshotAtATimeAndNoFileWithoutASoundOne) {
     TempFolder dir;
     const std::string path = dir.File("none.bmp");
-    WriteBitmapFile(path.c_str(), 10, 10);  // no snapshot
+    EXPECT_FALSE(WriteBitmapFile(Wide(path).c_str(), 10, 10));  // no snapshot
     EXPECT_FALSE(FileExists(path));
 
     CreateScreenSnapshot(10, 10);
@@ -79,9 +79,9 @@ TEST(Capture, OneSnapshotAtATimeAndNoFileWithoutASoundOne) {
     CreateScreenSnapshot(50, 50);  // refused: the existing one stays, its size too
     EXPECT_EQ(g_snapshot.dc, first.dc);
     EXPECT_EQ(g_snapshot.w, 10);
-    WriteBitmapFile(path.c_str(), 20, 10);  // larger than the snapshot
+    EXPECT_FALSE(WriteBitmapFile(Wide(path).c_str(), 20, 10));  // larger than the snapshot
     EXPECT_FALSE(FileExists(path));
-    WriteBitmapFile(dir.File("missing\\folder.bmp").c_str(), 10, 10);
+    EXPECT_FALSE(WriteBitmapFile(Wide(dir.File("missing\\folder.bmp")).c_str(), 10, 10));
     EXPECT_FALSE(FileExists(dir.File("missing\\folder.bmp")));
     ReleaseScreenSnapshot();
     ReleaseScreenSnapshot();  // harmless
@@ -117,7 +117,7 @@ TEST(Capture, PngAndClipboardHoldTheSnapshotsPixels) {
             for (int x = 0; x < w; ++x) differ += !SamePixel(&decoded[3u * (y * w + x)], w, h, x, y);
         EXPECT_EQ(differ, 0) << w;
 
-        ASSERT_TRUE(PutSnapshotOnClipboard(owner, w, h)) << w;
+        ASSERT_EQ(PutSnapshotOnClipboard(owner, w, h), ClipboardPut::done) << w;
         ASSERT_TRUE(OpenClipboard(owner));
         HGLOBAL dib = GetClipboardData(CF_DIB);
         HGLOBAL onClipboard = GetClipboardData(RegisterClipboardFormatA("PNG"));
@@ -149,7 +149,7 @@ TEST(Capture, PngAndClipboardHoldTheSnapshotsPixels) {
         if (open) CloseClipboard();
     });
     WaitForSingleObject(held, 10000);
-    EXPECT_FALSE(PutSnapshotOnClipboard(owner, 10, 10));
+    EXPECT_EQ(PutSnapshotOnClipboard(owner, 10, 10), ClipboardPut::busy);
     SetEvent(release);
     holder.join();
     CloseHandle(held);

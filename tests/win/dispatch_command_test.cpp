@@ -2,6 +2,7 @@
 // what it refuses while a loop of the overlay runs.
 #include "overlay/guides/guide_table.h"
 #include "overlay/menus/dispatch_command.h"
+#include "overlay/menus/tray.h"
 #include "overlay/windows/window_set.h"
 #include "number_pair_driver.h"
 
@@ -188,4 +189,39 @@ TEST_F(DispatchCommandTest, CommandsThatWouldOpenASecondLoopAreRefusedDuringOne)
     driver.button = IDCANCEL;
     DispatchWithDialog(0x80, driver);  // and after the loop, the dialog opens again
     EXPECT_NE(driver.seen, nullptr);
+}
+
+// The lock goes on only over a shown frame that has a way back: the tray icon or the hot key.
+// A shell that refuses the icon (here: it holds one of that name already) with no hot key leaves
+// the frame unlocked and says why; with the hot key the frame locks, and the unlock takes away
+// only an icon the lock added.
+TEST_F(DispatchCommandTest, TheLockNeedsAWayBackAndAShownFrame) {
+    ShowWindow(g_windows.frame, SW_HIDE);
+    LockFrame();
+    EXPECT_FALSE(g_windows.locked) << "hidden";
+    EXPECT_FALSE(g_tray.iconAdded);
+    ShowWindow(g_windows.frame, SW_SHOWNA);
+
+    const struct { bool hotKey, locks; } cases[] = {{false, false}, {true, true}};
+    for (const auto& c : cases) {
+        NOTIFYICONDATAA taken{};
+        taken.cbSize = sizeof taken;
+        taken.hWnd = g_windows.frame;
+        taken.uID = kTrayIconId;
+        ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &taken));
+        g_tray.hotKeyHeld = c.hotKey;
+        std::string said;
+        DriveDialogs({[&](HWND box) {
+                         said = ItemText(box, 0xFFFF);
+                         PostMessageA(box, WM_COMMAND, IDOK, 0);
+                     }},
+                     [] { LockFrame(); });
+        EXPECT_EQ(g_windows.locked, c.locks) << c.hotKey;
+        EXPECT_EQ(said.empty(), c.locks) << said;
+        UnlockFrame();
+        EXPECT_FALSE(g_windows.locked);
+        EXPECT_FALSE(g_tray.iconAdded) << "the lock's icon goes with it";
+        Shell_NotifyIconA(NIM_DELETE, &taken);
+    }
+    g_tray = {};
 }

@@ -162,3 +162,49 @@ TEST_F(DivisionDialogsTest, TheSizeDialogGivesTheFrameTheSizeShown) {
     DestroyWindow(g_windows.frame);
     g_windows = {};
 }
+
+// A side that is blank, junk or out of range keeps the size dialog open: a box says the range,
+// the caret waits in that field, and the frame changes only at an OK that succeeds.
+TEST_F(DivisionDialogsTest, TheSizeDialogSaysTheRangeAndKeepsTheFrameUntilBothSidesFit) {
+    g_windows.frame = CreateWindowExA(0, "STATIC", "", WS_POPUP, 30, 20, 240, 180, nullptr, nullptr, nullptr, nullptr);
+    const auto press = [](HWND window, int button) { PostMessageA(window, WM_COMMAND, button, 0); };
+    const auto type = [&](const char* upper, const char* lower) {
+        return [=](HWND dialog) {
+            SetDlgItemTextA(dialog, IDC_UPPER_EDIT, upper);
+            SetDlgItemTextA(dialog, IDC_LOWER_EDIT, lower);
+            press(dialog, IDOK);
+        };
+    };
+    std::vector<std::string> said;
+    std::vector<int> caret;  // the field with the keyboard after each box
+    std::vector<LONG> widths;
+    const auto box = [&](HWND b) {
+        said.push_back(ItemText(b, 0xFFFF));
+        press(b, IDOK);
+    };
+    const auto back = [&](const char* upper, const char* lower) {
+        return [=, &caret, &widths](HWND dialog) {
+            caret.push_back(GetDlgCtrlID(GetFocus()));
+            RECT r{};
+            GetWindowRect(g_windows.frame, &r);
+            widths.push_back(r.right - r.left);
+            type(upper, lower)(dialog);
+        };
+    };
+    INT_PTR result = 0;
+    DriveDialogs({type("800", ""), box, back("30001", "600"), box, back("８００", " 600 ")},
+                 [&] { result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FRAME_SIZE), nullptr,
+                                                FrameSizeDialogProc, 0); });
+    EXPECT_EQ(result, IDOK);
+    ASSERT_EQ(said.size(), 2u);
+    EXPECT_NE(said[0].find("40"), std::string::npos) << said[0];
+    EXPECT_NE(said[0].find("30000"), std::string::npos) << said[0];
+    EXPECT_EQ(caret, (std::vector<int>{IDC_LOWER_EDIT, IDC_UPPER_EDIT}));
+    EXPECT_EQ(widths, (std::vector<LONG>{240, 240})) << "nothing changes before OK succeeds";
+    RECT r{};
+    GetWindowRect(g_windows.frame, &r);
+    EXPECT_TRUE(r.left == 30 && r.top == 20 && r.right == 830 && r.bottom == 620) << r.right << " " << r.bottom;
+    DestroyWindow(g_windows.frame);
+    g_windows = {};
+}
+

@@ -47,9 +47,8 @@ protected:
     std::string path, saved;
     bool existed = false;
     void SetUp() override {
-        char p[MAX_PATH];
-        ASSERT_EQ(SettingsFilePath(p), 1);
-        path = p;
+        path = Narrow(FindSettingsFiles().write);
+        ASSERT_FALSE(path.empty());
         existed = FileExists(path);
         saved = ReadTextFile(path);
         DeleteFileA(path.c_str());
@@ -105,7 +104,7 @@ TEST_F(SettingsDialogTest, OpensWithTheFileAndCancelWritesNothing) {
             SendDlgItemMessageA(d, IDC_STARTUP_GUIDE, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row));
             rows.push_back(row);
         }
-        RECT r, units{0, 0, 300, 190}, client;
+        RECT r, units{0, 0, 300, 202}, client;
         GetWindowRect(d, &r);
         centred = r.left == (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2 &&
                   r.top == (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
@@ -138,7 +137,7 @@ TEST_F(SettingsDialogTest, OpensWithTheFileAndCancelWritesNothing) {
                             {IDC_EXT_OUTLINE, "Button", "線を縁取る"},
                             {IDC_EXT_NO_CAPTURE, "Button", "画面キャプチャーに写さない"}, {-1, "Static", "表示言語"},
                             {IDC_LANGUAGE_AUTO, "Button", "自動"}, {IDC_LANGUAGE_JAPANESE, "Button", "日本語"},
-                            {IDC_LANGUAGE_ENGLISH, "Button", "English"}}));
+                            {IDC_LANGUAGE_ENGLISH, "Button", "English"}, {IDC_SETTINGS_PATH, "Static", path}}));
     EXPECT_EQ(width, "640");
     EXPECT_EQ(height, "480");
     EXPECT_EQ(lineWidth, "2");  // 11 is outside 1 to 10

@@ -49,13 +49,13 @@ TEST(SettingsFuzz, EveryFileLoadsPaintsAndWritesSixteenNumbers) {
     Dib d(64, 48);
     for (unsigned i = 0; i < kFuzzedFileCount; ++i) {
         WriteTextFile(path, FuzzedSettingsFile(i));
-        ASSERT_EQ(LoadSettingsFrom(path.c_str(), g_settings), 1);
+        ASSERT_EQ(LoadSettingsFrom(Wide(path).c_str(), g_settings), 1);
         EXPECT_TRUE(PaintsEveryGuide(d, d.w, d.h)) << "file " << i;
         // The write replaces the section in the file as it was found.
-        ASSERT_EQ(SaveSettingsTo(path.c_str(), g_settings), 1) << "file " << i;
+        ASSERT_EQ(SaveSettingsTo(Wide(path).c_str(), g_settings), 1) << "file " << i;
         EXPECT_TRUE(HoldsRecord(path, &g_settings)) << "file " << i;
         Settings back{};
-        LoadSettingsFrom(path.c_str(), back);
+        LoadSettingsFrom(Wide(path).c_str(), back);
         EXPECT_EQ(std::memcmp(&back, &g_settings, sizeof back), 0) << "file " << i;
     }
     g_settings = DefaultSettings();

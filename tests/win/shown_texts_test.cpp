@@ -131,9 +131,7 @@ TEST(ShownTexts, CountDialogInTheChosenLanguage) {
 // Quillet's dialog with its caption, start-up list, line-width label and key names, the
 // latter also after a key press in the subclassed key edit.
 TEST(ShownTexts, EditorDialogInTheChosenLanguage) {
-    char p[MAX_PATH];
-    ASSERT_EQ(SettingsFilePath(p), 1);
-    const std::string path = p, saved = ReadTextFile(path);
+    const std::string path = Narrow(FindSettingsFiles().write), saved = ReadTextFile(path);
     const bool existed = FileExists(path);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);

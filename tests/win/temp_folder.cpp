@@ -2,14 +2,21 @@
 
 #include <cstdio>
 
-namespace {
-// Paths of MAX_PATH bytes or more reach the file system only through the wide functions and
-// their long form.
 std::wstring Wide(const std::string& text) {
     std::wstring wide(text.size() + 1, L'\0');
     wide.resize(MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size())) - 1);
     return wide;
 }
+
+std::string Narrow(const std::wstring& text) {
+    std::string narrow(text.size() * 4 + 1, '\0');
+    narrow.resize(WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, narrow.data(), static_cast<int>(narrow.size()), nullptr, nullptr) - 1);
+    return narrow;
+}
+
+namespace {
+// Paths of MAX_PATH bytes or more reach the file system only through the wide functions and
+// their long form.
 std::wstring Reachable(const std::string& path) { return Wide(path.size() < MAX_PATH ? path : "\\\\?\\" + path); }
 
 // Removes a folder with everything in it.

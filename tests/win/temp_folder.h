@@ -13,6 +13,10 @@ struct TempFolder {
     std::string File(const char* name) const { return path + name; }
 };
 
+// A path or text in the system's code page as UTF-16, and back.
+std::wstring Wide(const std::string& text);
+std::string Narrow(const std::wstring& text);
+
 void WriteTextFile(const std::string& path, const std::string& text);
 std::string ReadTextFile(const std::string& path);  // empty when missing
 bool FileExists(const std::string& path);

@@ -2,6 +2,7 @@
 
 #include "overlay/menus/guide_frame.h"
 #include "overlay/windows/display_affinity.h"
+#include "overlay/windows/message_filter.h"
 #include "overlay/windows/navigation_grip.h"
 #include "overlay/windows/system_function.h"
 #include "overlay/windows/screen_wait.h"
@@ -124,6 +125,37 @@ TEST_F(WindowSetTest, TheCaptureExclusionChangesNothingElse) {
         ExpectPaired(centred);
     }
     EXPECT_FALSE(g_windows.excludedFromCaptures);
+}
+
+// The monitor the frame was on went away: the display change brings it back whole; a frame
+// partly on the screen, and a hidden set, stay where they are.
+TEST_F(WindowSetTest, ADisplayChangeBringsAFrameOnNoScreenBack) {
+    MONITORINFO primary{};
+    primary.cbSize = sizeof primary;
+    ASSERT_TRUE(GetMonitorInfoA(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary));
+    const RECT work = primary.rcWork;
+    SetWindowPos(g_windows.frame, HWND_TOPMOST, work.right + 500, 100, 300, 200, SWP_NOACTIVATE);
+    SendMessageA(g_windows.frame, WM_DISPLAYCHANGE, 32, MAKELPARAM(work.right, work.bottom));
+    const int x = work.left + (work.right - work.left - 300) / 2, y = work.top + (work.bottom - work.top - 200) / 2;
+    ExpectPaired({x, y, x + 300, y + 200});
+
+    const RECT partly{work.right - 50, 10, work.right + 250, 210};
+    SetWindowPos(g_windows.frame, HWND_TOPMOST, partly.left, partly.top, 300, 200, SWP_NOACTIVATE);
+    SendMessageA(g_windows.frame, WM_DISPLAYCHANGE, 32, MAKELPARAM(work.right, work.bottom));
+    ExpectPaired(partly);
+
+    SetWindowPos(g_windows.frame, HWND_TOPMOST, -3000, -3000, 300, 200, SWP_NOACTIVATE);
+    HideWindowSet();
+    SendMessageA(g_windows.frame, WM_DISPLAYCHANGE, 32, MAKELPARAM(work.right, work.bottom));
+    EXPECT_FALSE(IsWindowVisible(g_windows.frame));
+    RestoreWindowSet();  // a remembered place on no monitor: centred, as ever
+    ExpectPaired(centred);
+}
+
+// The system's filter is there under Wine, which has no integrity levels: it takes both
+// messages without harm.
+TEST_F(WindowSetTest, TheEditorsAndTheShellsMessagesAreLetThrough) {
+    EXPECT_TRUE(AllowMessagesFromBelow(g_windows.frame));
 }
 
 // The pause before a screen copy handles nothing: a message and a paint that wait when it
