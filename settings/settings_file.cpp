@@ -99,14 +99,25 @@ std::string EditKeepingEncoding(const std::string& old, const std::function<std:
     return out;
 }
 
+// Whether another program holds path so that it cannot be replaced now. Wine's ReplaceFileW
+// leaves an empty "rfb….tmp" beside the file at every try that such a holder refuses, so a held
+// file is not tried.
+bool HeldElsewhere(const std::wstring& path) {
+    HANDLE file = CreateFileW(LongPathForm(path).c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION;
+    CloseHandle(file);
+    return false;
+}
+
 // Puts the new file in the old one's place, trying again while another program holds the old
 // one. ReplaceFileW keeps the old file's attributes and permissions.
 bool SwapIn(const std::wstring& target, const std::wstring& fresh) {
     const DWORD start = GetTickCount();
     for (;;) {
-        bool swapped;
+        bool swapped = false;
         if (Exists(target)) {
-            swapped = ReplaceFileW(target.c_str(), fresh.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+            if (!HeldElsewhere(target))
+                swapped = ReplaceFileW(target.c_str(), fresh.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
             // The old file went but the new one did not take its name: it still can.
             if (!swapped && GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT)
                 swapped = MoveFileExW(fresh.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);

@@ -630,3 +630,14 @@ bool CloseBox(HWND box) {
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     return WaitUntil([&] { return !IsWindow(box); });
 }
+
+HWND OpenSizeDialog(const Overlay& o) {
+    PostMessageA(o.frame, WM_COMMAND, 32794, 0);
+    return o.WaitForWindow("サイズ指定");
+}
+
+void TypeSize(HWND dialog, const char* w, const char* h) {
+    SetDlgItemTextA(dialog, 40004, w);
+    SetDlgItemTextA(dialog, 40005, h);
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}

@@ -128,6 +128,10 @@ struct WithoutCompositor {
 // keyboard; alsoFine, when given, may take the keyboard instead.
 bool FocusOn(HWND window, HWND alsoFine = nullptr);
 
+// The work tools' size dialog (32794) once it is up, or null; the sides typed into it and OK.
+HWND OpenSizeDialog(const Overlay& o);
+void TypeSize(HWND dialog, const char* w, const char* h);
+
 // A message box's text, and its OK pressed until it has gone.
 std::string BoxText(HWND box);
 bool CloseBox(HWND box);

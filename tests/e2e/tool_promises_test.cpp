@@ -221,12 +221,9 @@ TEST(ToolPromises, TheSizeLabelStaysOnTheScreenAtTheStatusFontsSize) {
     Overlay o;
     ASSERT_TRUE(o.Start(kTools));
     ASSERT_TRUE(o.MoveTo(60, 0));
-    PostMessageA(o.frame, WM_COMMAND, 32794, 0);
-    HWND dialog = o.WaitForWindow("サイズ指定");
+    HWND dialog = OpenSizeDialog(o);
     ASSERT_NE(dialog, nullptr);
-    SetDlgItemTextA(dialog, 40004, "800");
-    SetDlgItemTextA(dialog, 40005, "1100");
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    TypeSize(dialog, "800", "1100");
     ASSERT_TRUE(o.SettlesAt({60, 0, 860, 1100}));
     HWND label = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(label = FindProcessWindow(o.process.dwProcessId, kSizeLabelClass)); }));

@@ -128,14 +128,11 @@ TEST(WorkTools, TheSizeDialogGivesTheTypedSize) {
     Overlay o;
     ASSERT_TRUE(o.Start(kTools));
     ASSERT_TRUE(o.MoveTo(60, 50));
-    PostMessageA(o.frame, WM_COMMAND, 32794, 0);
-    HWND dialog = o.WaitForWindow("サイズ指定");
+    HWND dialog = OpenSizeDialog(o);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(GetDlgItemInt(dialog, 40004, nullptr, FALSE), 240u);
     EXPECT_EQ(GetDlgItemInt(dialog, 40005, nullptr, FALSE), 180u);
-    SetDlgItemTextA(dialog, 40004, "800");
-    SetDlgItemTextA(dialog, 40005, "600");
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    TypeSize(dialog, "800", "600");
     EXPECT_TRUE(o.SettlesAt({60, 50, 860, 650}));
     HWND label = nullptr;  // made at its first showing
     EXPECT_TRUE(WaitUntil([&] {

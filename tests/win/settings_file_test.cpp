@@ -31,6 +31,22 @@ std::wstring Cut(std::wstring path) {
     wchar_t* r = CutToFolder(path.data());
     return r ? std::wstring(r) : L"(null) " + std::wstring(path.c_str());
 }
+
+// The names in a folder, in order, to see that no new file was left behind.
+std::string Listing(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA((folder + "*").c_str(), &found);
+    if (h != INVALID_HANDLE_VALUE) {
+        do names.push_back(found.cFileName);
+        while (FindNextFileA(h, &found));
+        FindClose(h);
+    }
+    std::sort(names.begin(), names.end());
+    std::string listing;
+    for (const std::string& name : names) listing += name + " ";
+    return listing;
+}
 }  // namespace
 
 TEST(SettingsFile, MissingFileSectionOrKeyGiveTheTable) {
@@ -170,6 +186,7 @@ TEST(SettingsFile, AFileThatCannotBeWrittenIsReportedAndKept) {
     EXPECT_EQ(StoreLayoutSlot(Wide(path).c_str(), 1, slot), 0);
     CloseHandle(held);
     EXPECT_EQ(ReadTextFile(path), before);
+    EXPECT_EQ(Listing(dir.path), ". .. pemoka.ini ") << "no file left from the refused swaps";
 
     // Read-only. Wine keeps the attribute as Unix permissions, which do not bind root.
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
@@ -243,21 +260,6 @@ TEST(LayoutFile, JunkOtherKeysAndASecondSectionAreNoSlots) {
 
 namespace {
 
-// The names in a folder, in order, to see that no new file was left behind.
-std::string Listing(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE h = FindFirstFileA((folder + "*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-        do names.push_back(found.cFileName);
-        while (FindNextFileA(h, &found));
-        FindClose(h);
-    }
-    std::sort(names.begin(), names.end());
-    std::string listing;
-    for (const std::string& name : names) listing += name + " ";
-    return listing;
-}
 
 DWORD WINAPI LetGoAfterAMoment(void* held) {
     Sleep(100);
@@ -372,4 +374,5 @@ TEST(WholeFileWrite, TheSwapWaitsForAReaderThatHoldsTheFileAMoment) {
     WaitForSingleObject(letGo, INFINITE);
     CloseHandle(letGo);
     EXPECT_NE(ReadTextFile(path).find("Width=700\r\n"), std::string::npos);
+    EXPECT_EQ(Listing(dir.path), ". .. pemoka.ini ");
 }
