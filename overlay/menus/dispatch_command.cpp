@@ -16,6 +16,7 @@
 #include "../screen/fit_frame.h"
 #include "../screen/layouts.h"
 #include "../windows/navigation_grip.h"
+#include "../windows/screen_wait.h"
 #include "../windows/size_dialog.h"
 #include "../windows/size_label.h"
 #include "../windows/work_rules.h"
@@ -104,7 +105,7 @@ int RunFixedCommand(unsigned id) {
         case IDM_CAPTURE:
             HideNavigationGrip();  // they leave the screen with the menu
             HideSizeLabel();
-            Sleep(kScreenPause);
+            WaitForScreen(kScreenPause);
             id == IDM_FIT ? FitFrameToContent() : CaptureFrameArea();
             return 0;  // both repaint what they change themselves
         case IDM_NOTHING: return 0;

@@ -116,7 +116,6 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_CREATE:
             g_windows.frame = hwnd;
-            CreateNavigationGrip(hwnd);
             AllowMessagesFromBelow(hwnd);
             ApplyInitialGuide();
             RegisterGlobalHotKey();
@@ -210,9 +209,12 @@ int RunOverlay(HINSTANCE instance, int showCommand) {
     LoadSettings();
 
     if (!CreateOverlay(instance)) return 0;
-    LoadLayouts(static_cast<uint32_t>(g_settings.Ext));
-    ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));
+    ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));  // before the set is seen
     CentreWindowSet(showCommand);
+    // What the first paint does not need comes after it: the grip, hidden until it is called,
+    // and the stored layouts. Both are there before the first message is handled.
+    CreateNavigationGrip(g_windows.frame);
+    LoadLayouts(static_cast<uint32_t>(g_settings.Ext));
 
     // The resources hold no accelerator table; the handle stays null and claims nothing.
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));

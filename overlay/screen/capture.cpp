@@ -10,6 +10,7 @@
 #include "../../settings/shown_text.h"
 #include "../windows/gdi_holders.h"
 #include "../windows/navigation_grip.h"
+#include "../windows/screen_wait.h"
 #include "../windows/size_label.h"
 #include "../windows/system_function.h"
 #include "../windows/window_set.h"
@@ -39,7 +40,7 @@ bool CopyWithoutTheSet(const RECT& r) {
     constexpr DWORD kScreenShowsIt = 150;
     HideWindowSet();
     if (auto* flush = SystemFunction<HRESULT WINAPI()>("dwmapi.dll", "DwmFlush")) flush();
-    Sleep(kScreenShowsIt);
+    WaitForScreen(kScreenShowsIt);
     return CopyFrameArea(r);
 }
 
@@ -107,7 +108,7 @@ bool CaptureRunning() { return g_capturing; }
 void SendGripAway() {
     constexpr DWORD kGripLeaves = 100;
     const bool grip = HideNavigationGrip(), label = HideSizeLabel();
-    if (grip || label) Sleep(kGripLeaves);
+    if (grip || label) WaitForScreen(kGripLeaves);
 }
 
 void CaptureFrameArea() {

@@ -1,5 +1,7 @@
 #include "navigation_grip.h"
 
+#include "display_affinity.h"
+
 #include "frame_drag.h"
 #include "gdi_holders.h"
 #include "frame_geometry.h"
@@ -176,6 +178,8 @@ void CreateNavigationGrip(HWND owner) {
     RegisterClassA(&wc);
     g_windows.grip = CreateWindowExA(WS_EX_TOPMOST, kGripClass, nullptr, WS_POPUP | WS_BORDER, 0, 0, kGripSize,
                                      kGripSize, owner, nullptr, instance, nullptr);
+    // Made after the rest of the set is shown, it is kept out of captures as the set already is.
+    if (g_windows.grip) JoinDisplayAffinity(g_windows.grip);
 }
 
 bool HideNavigationGrip(bool cancelShow) {

@@ -402,6 +402,18 @@ bool PointerOver(HWND window, HWND alsoFine) {
 
 bool XStackedAbove(HWND a, HWND b) { return AskAgent("above " + XWindow(a) + " " + XWindow(b)) == "1"; }
 
+WithoutCompositor::WithoutCompositor() {
+    restart = AskAgent("compositor") == "1";
+    ready = !restart || AskAgent("compositor off") == "ok";
+    restart = restart && ready;
+}
+
+WithoutCompositor::~WithoutCompositor() {
+    if (restart) {
+        EXPECT_EQ(AskAgent("compositor on"), "ok");
+    }
+}
+
 bool FocusOn(HWND window, HWND alsoFine) {
     // Keys go where the X server has its keyboard focus: wait until it is on the window. A
     // window that is already foreground is not activated again, and the X focus may have gone
