@@ -106,7 +106,7 @@ void StartupBench() {
         setRatios.push_back(overlay.sets[i] / minimal.sets[i]);
     }
     TableRow("start to first painted guide", "minimal program", Median(minimal.starts) * 1e3, "ms",
-             Median(startRatios), "<= 1.15");
+             Median(startRatios), "<= 1.05");
     TableRow("working set when idle", "minimal program", Median(minimal.sets) / 1048576, "MB", Median(setRatios),
              "<= 1.2");
     for (Program* p : {&overlay, &minimal}) DeleteFileA((dir + p->exe).c_str());

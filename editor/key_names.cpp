@@ -15,8 +15,8 @@ constexpr KeyName kUndefined = T(kTextUndefinedKey), kUnused = N("---");
 
 // Codes 0x02 to 0x2F.
 constexpr KeyName kLowKeyNames[] = {
-    T(kTextRightButton), N("Cancel"), T(kTextMiddleButton), T(kTextX1Button), T(kTextX2Button), kUndefined,
-    N("BS"), N("Tab"), kUndefined, kUndefined, N("Clear"), N("Enter"), kUndefined, kUndefined,
+    T(kTextRightButton), T(kTextBreak), T(kTextMiddleButton), T(kTextX1Button), T(kTextX2Button), kUndefined,
+    T(kTextBackspace), N("Tab"), kUndefined, kUndefined, N("Clear"), N("Enter"), kUndefined, kUndefined,
     N("Shift"), N("Ctrl"), N("Alt"), N("Pause"), N("Caps Lock"), kUnused, kUndefined, kUnused,
     kUnused, kUnused, kUndefined, N("Esc"), T(kTextImeConvert), T(kTextImeNonconvert), kUndefined, T(kTextImeModeChange),
     N("Space"), N("Page Up"), N("Page Down"), N("End"), N("Home"), N("Left"), N("Up"), N("Right"),

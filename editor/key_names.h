@@ -3,7 +3,7 @@
 
 #include "../settings/texts.h"
 
-constexpr int kKeyNameMax = 17;  // the longest name, 16 bytes, and its zero
+constexpr int kKeyNameMax = 24;  // the longest name, "Middle Mouse Button", and its zero
 
 // Writes the name of a virtual-key code (0 to 255) in the language into name, which holds
 // kKeyNameMax bytes, and returns 1. Returns 0 and leaves name untouched when the code has no name.

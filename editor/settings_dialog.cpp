@@ -43,21 +43,26 @@ void SetWorkingColour(HWND dialog, COLORREF colour) {
     g_editor.swatch = CreateSolidBrush(colour);
 }
 
-// The key edit shows the key's name, or shown when the key has none.
-void ShowKey(HWND edit, unsigned key, const char* shown) {
-    char text[kKeyNameMax];
-    std::snprintf(text, sizeof text, "%s", shown);
-    FormatKeyName(key, text, ShownLanguage());
-    SetWindowTextW(edit, WideText(text));
+void ShowKey(HWND edit, unsigned key) {
+    wchar_t name[kShownKeyNameMax];
+    ShownKeyName(key, ShownLanguage(), GetKeyNameTextW, name);
+    SetWindowTextW(edit, name);
+}
+
+// A row's name as a list shows it: the menus' access key left out.
+WideText RowText(int row, Language language) {
+    char shown[128];
+    WithoutAccessKey(StartupRowLabel(row, g_settings.Ext, language), shown, sizeof shown);
+    return WideText(shown);
 }
 
 void FillStartupList(HWND dialog) {
     const HWND list = GetDlgItem(dialog, IDC_STARTUP_GUIDE);
     g_editor.startupRow = StartupRowOf(g_settings.InitRule, g_settings.Ext);
     const Language language = ShownLanguage();
-    SetWindowTextW(list, WideText(StartupRowLabel(g_editor.startupRow, g_settings.Ext, language)));
+    SetWindowTextW(list, RowText(g_editor.startupRow, language));
     for (int row = 0; row < StartupRowCount(g_settings.Ext); ++row) {
-        const WideText label(StartupRowLabel(row, g_settings.Ext, language));
+        const WideText label = RowText(row, language);
         SendMessageW(list, CB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(label.text));
     }
 }
@@ -115,6 +120,23 @@ BOOL CALLBACK NotifyIfFrame(HWND hwnd, LPARAM) {
 }
 }  // namespace
 
+void ShownKeyName(unsigned key, Language language, KeyboardKeyName keyboardName, wchar_t (&name)[kShownKeyNameMax]) {
+    name[0] = L'\0';
+    char table[kKeyNameMax];
+    if (FormatKeyName(key, table, language)) {
+        lstrcpynW(name, WideText(table), kShownKeyNameMax);
+        return;
+    }
+    if (key == 0 || key > 0xFF) return;  // no key at all
+    // The keyboard's own name of the key, from its scan code: an extended key (the Menu key, the
+    // right-hand Ctrl, Num Lock) is told apart by bit 24.
+    const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC_EX);
+    const LONG keyData = static_cast<LONG>(((scan & 0xFF) << 16) | ((scan & 0xFF00) ? (1u << 24) : 0));
+    if (scan && keyboardName && keyboardName(keyData, name, kShownKeyNameMax) > 0) return;
+    // A key the keyboard does not name either is still told by its code.
+    wsprintfW(name, L"0x%02X", key);
+}
+
 void SettingsDialogCaption(Language language, char* out, size_t cap) {
     std::snprintf(out, cap, "%s Ver=%s", TextOf(language, kTextSettingsCaption), PEMOKA_VERSION_SHOWN);
 }
@@ -150,7 +172,7 @@ int InitSettingsDialog(HWND dialog) {
 
     const unsigned key = hotkey.key;
     const HWND keyEdit = GetDlgItem(dialog, IDC_KEY);
-    ShowKey(keyEdit, key, "");
+    ShowKey(keyEdit, key);
     g_editor.previousKeyEditProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(keyEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(KeyEditProc)));
     // An input method that is on would hand every key over as VK_PROCESSKEY: the key edit has
@@ -239,10 +261,7 @@ LRESULT CALLBACK KeyEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp) {
                 wp == VK_PROCESSKEY || wp == VK_PACKET)
                 return 0;
             g_editor.key = static_cast<unsigned>(wp) & 0xFF;
-            {
-                const char unnamed[2] = {static_cast<char>(g_editor.key), '\0'};
-                ShowKey(edit, g_editor.key, unnamed);
-            }
+            ShowKey(edit, g_editor.key);
             return 0;
         // The text always names the key that OK stores: nothing is typed, pasted, cut, cleared
         // or undone into it, and it offers no menu that would (a right click, Shift+F10 and the

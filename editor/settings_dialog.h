@@ -29,6 +29,14 @@ COLORREF ChooseLineColour(HWND dialog);
 // Sends the settings-changed message to the guide frame of every running overlay.
 void NotifyOverlayWindows();
 
+// What the key field shows for a key: the name the key-name table gives it in the language;
+// for a key the table does not name (";", "/", Num Lock, the Menu key), the keyboard's own
+// name of it, asked of keyboardName (GetKeyNameTextW) with the key's scan code; failing that,
+// its code in hexadecimal. Nothing for no key (0).
+using KeyboardKeyName = int(WINAPI*)(LONG keyData, LPWSTR name, int room);
+constexpr int kShownKeyNameMax = 64;
+void ShownKeyName(unsigned key, Language language, KeyboardKeyName keyboardName, wchar_t (&name)[kShownKeyNameMax]);
+
 // The dialog's caption in the language, "ペモカの設定 Ver=" and the version; a second editor
 // looks for it.
 void SettingsDialogCaption(Language language, char* out, size_t cap);

@@ -36,6 +36,8 @@ have_cmd xlogo                          || need+=(x11-apps)
 have_cmd xdpyinfo                       || need+=(x11-utils)
 [ -x /usr/bin/convert ] && [ -x /usr/bin/import ] || need+=(imagemagick)
 have_pkg fonts-ipafont-gothic           || need+=(fonts-ipafont-gothic)
+# Tahoma, the face of an English Windows' dialogs: without it Wine falls back to wider fonts.
+have_pkg fonts-wine                     || need+=(fonts-wine)
 have_pkg locales                        || need+=(locales)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 [ -f /usr/include/X11/extensions/XTest.h ] || need+=(libx11-dev libxtst-dev)

@@ -5,13 +5,16 @@
 #include <cstdint>
 
 enum TextId : int {
-    // The guides, in the order of kGuideNames, and the start-up list's first row.
+    // The guides' names, in the order of kGuideNames, and the start-up list's first row. A name
+    // may carry an access key for the menu ("&"), which the list and the layouts leave out.
     kTextThirds, kTextHalves, kTextVerticalHalf, kTextHorizontalHalf, kTextCountDivisions,
     kTextWidthDivisions, kTextDiagonals, kTextGoldenSection, kTextRabatment, kTextRailman,
     kTextPhiGrid, kTextGoldenSpiral, kTextGoldenTriangles, kTextDynamicSymmetry, kTextSafeAreas, kTextLastGuide,
     // The overlay's menus, boxes, tip and save dialog.
     kTextProductName, kTextFit, kTextAspectRatio, kTextCustomRatio, kTextBorderOff, kTextBorderOn,
     kTextExit, kTextShow, kTextSettings, kTextVersion, kTextCancel, kTextHotKeyNotSet, kTextSaveCapture,
+    // The menu items of the two guides that ask for their numbers first, and the version box.
+    kTextCountDivisionsItem, kTextWidthDivisionsItem, kTextVersionBox,
     // The work tools': their menu group, the tray's unlock, the layouts' submenu and empty slot.
     kTextSaveCaptureItem, kTextCopyToClipboard, kTextFrameSize, kTextLock, kTextUnlock, kTextLayouts,
     kTextEmptySlot,
@@ -19,12 +22,14 @@ enum TextId : int {
     kTextSettingsCaption, kTextLineWidthRange, kTextHotKeyTaken, kTextSettingsUnwritten,
     // The key names that differ between languages.
     kTextRightButton, kTextMiddleButton, kTextX1Button, kTextX2Button, kTextUndefinedKey,
-    kTextImeConvert, kTextImeNonconvert, kTextImeModeChange,
+    kTextImeConvert, kTextImeNonconvert, kTextImeModeChange, kTextBackspace, kTextBreak,
     // The work tools' warnings: what did not happen, and why. "%s" stands for a file or a number.
     kTextPictureNotSaved, kTextPictureNotTaken, kTextClipboardBusy, kTextLayoutNotStored, kTextCannotLock,
     kTextFrameSideRange,
-    // The own lines' group of the context menu, the dimming's item and the capture switch.
+    // The own lines' group of the context menu, the dimming's item, the capture switch and the
+    // submenu of the first two.
     kTextAddVerticalGuide, kTextAddHorizontalGuide, kTextClearGuides, kTextDimOutside, kTextKeepOutOfCaptures,
+    kTextGuidesAndDimming,
     kTextCount
 };
 
@@ -45,6 +50,10 @@ constexpr int kLanguageCount = 2;
 extern const LanguageTexts kLanguages[kLanguageCount];
 
 const char* TextOf(Language language, TextId id);
+
+// The text as a list or a label shows it: without its access key ("&&" stays one "&"), and cut
+// to fit cap bytes with its zero.
+void WithoutAccessKey(const char* text, char* out, unsigned cap);
 
 // Ext bits that fix the language whatever the user's interface language is.
 constexpr uint32_t kEnglishTextsExt = 0x0100, kJapaneseTextsExt = 0x0200;

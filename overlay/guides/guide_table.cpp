@@ -1,5 +1,8 @@
 #include "guide_table.h"
 
+#include <algorithm>
+#include <cmath>
+
 const GuideEntry kGuideTable[kGuideCount] = {
     {kGuideNames[0].mask, DrawThirds, kGuideNames[0].label, 0},
     {kGuideNames[1].mask, DrawHalves, kGuideNames[1].label, 0},
@@ -20,12 +23,26 @@ const GuideEntry kGuideTable[kGuideCount] = {
 
 GuideState g_guides{};
 
+namespace {
+// The relative luminance of an sRGB colour: each channel linearised, then weighted.
+double Luminance(uint32_t colour) {
+    const auto linear = [](uint32_t channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour & 0xFF) + 0.7152 * linear((colour >> 8) & 0xFF) +
+           0.0722 * linear((colour >> 16) & 0xFF);
+}
+
+double Contrast(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
+}  // namespace
+
 uint32_t OutlineColour(uint32_t lineColour) {
-    // Light or dark by luma (Rec. 601 weights) against mid-grey; the top byte, a palette flag,
-    // is no part of the colour.
-    const uint32_t r = lineColour & 0xFF, g = (lineColour >> 8) & 0xFF, b = (lineColour >> 16) & 0xFF;
+    // Whichever edge stands out more from the line, by the contrast ratio of their luminances;
+    // the top byte, a palette flag, is no part of the colour.
     constexpr uint32_t kBlack = 0x000000, kLightGrey = 0xC0C0C0;
-    return 299 * r + 587 * g + 114 * b >= 128 * 1000 ? kBlack : kLightGrey;
+    const double line = Luminance(lineColour);
+    return Contrast(line, Luminance(kBlack)) >= Contrast(line, Luminance(kLightGrey)) ? kBlack : kLightGrey;
 }
 
 void ApplyInitialGuide() {

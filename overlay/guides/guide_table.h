@@ -66,7 +66,7 @@ constexpr int kVertical = 1;    // orientation of DrawEqualDivisions; anything e
 // With this Ext bit every line and arc is drawn over one two pixels wider in OutlineColour, so
 // that the guides read on any picture.
 constexpr uint32_t kOutlinedLinesExt = 0x0800;
-// Black around a light line colour, light grey around a dark one: never the colour key's white.
+// Black or light grey, whichever contrasts more with the line colour: never the colour key's white.
 uint32_t OutlineColour(uint32_t lineColour);
 
 struct GuideState {

@@ -26,7 +26,7 @@ void AddToRun(LineRun& run, const Segment& s) {
         orientation = kVertical, at = s.x0;
     else if (s.y0 == s.y1 && s.x0 == 0 && s.x1 == run.w)
         orientation = kHorizontalRun, at = s.y0;
-    if (orientation && orientation == run.orientation && at == run.last + 1) {
+    if (orientation && orientation == run.orientation && at > run.last && at - run.last <= run.reach) {
         run.last = at;
         return;
     }

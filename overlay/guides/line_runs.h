@@ -1,8 +1,9 @@
-// Dense guides as runs: lines across the whole client, each one pixel beyond the last, as the
-// divisions draw them when they are closer than a pixel or one pixel apart. A run of three or
-// more lines goes on as its two outer lines and the block between them. The pixels are the
-// same for any pen (every line covers its own position on every row of the client), but one
-// fill costs what one line costs, not thousands.
+// Dense guides as runs: lines across the whole client, each at most `reach` pixels beyond the
+// last, as the divisions draw them when they are closer than a pixel or closer than the pen is
+// wide. A run of three or more lines goes on as its two outer lines and the block between them.
+// With a reach below the pen's width the pixels are the same (every line covers its own
+// position on every row of the client, and its pen closes the gap to the next), but one fill
+// costs what one line costs, not thousands: under Wine every wide line becomes a region.
 #pragma once
 #include "guide_table.h"
 
@@ -16,6 +17,7 @@ struct LineRun {
     int w, h;                                     // the client
     SegmentSink lines;                            // where lines go on
     void (*block)(void* target, const Block& b);  // where blocks go, given lines.target
+    int reach = 1;                                // the farthest apart two lines of a run may be
     int orientation = 0;                          // of the open run: kVertical, kHorizontalRun or 0
     int first = 0, last = 0;                      // its first and last positions
 };

@@ -44,7 +44,8 @@ void PaintPass(HDC dc, int w, int h, int penWidth, COLORREF colour) {
     const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
     const SelectedObject selected(dc, pen.handle);
     Pass pass{dc, brush.handle};
-    LineRun run{w, h, SegmentSink{DrawSegment, &pass, DrawArc}, FillBlock};
+    // Lines closer than the pen is wide run together; lines one pixel apart always do.
+    LineRun run{w, h, SegmentSink{DrawSegment, &pass, DrawArc}, FillBlock, std::max(penWidth - 1, 1)};
     CollectGuideSegments(g_guides.activeMask, GuideView{w, h, g_guides.variant, g_settings}, IntoRun(run));
     EndRun(run);
     // The person's own lines go with the chosen guide, in its colour, width and outline.

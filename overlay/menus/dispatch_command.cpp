@@ -18,6 +18,7 @@
 #include "../windows/dimming.h"
 #include "../windows/display_affinity.h"
 #include "../windows/navigation_grip.h"
+#include "../windows/screen_wait.h"
 #include "../windows/own_guides.h"
 #include "../windows/size_dialog.h"
 #include "../windows/size_label.h"
@@ -68,7 +69,7 @@ void LaunchSettingsEditor() {
 
 void ShowVersionBox() {
     char text[64];
-    wsprintfA(text, "%s\n%s\n%s", "mirvo", ShownText(kTextProductName), PEMOKA_VERSION_SHOWN);
+    wsprintfA(text, ShownText(kTextVersionBox), PEMOKA_VERSION_SHOWN);
     ModalLoop box;
     ShowMessageBox(g_windows.frame, WideText(text), MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
 }
@@ -126,7 +127,7 @@ int RunFixedCommand(unsigned id) {
         case IDM_CAPTURE:
             HideNavigationGrip();  // they leave the screen with the menu
             HideSizeLabel();
-            Sleep(kScreenPause);
+            WaitForScreen(kScreenPause);
             id == IDM_FIT ? FitFrameToContent() : CaptureFrameArea();
             return 0;  // both repaint what they change themselves
         case IDM_NOTHING: return 0;

@@ -20,6 +20,7 @@
 #include "input_rules.h"
 #include "popup_menus.h"
 #include "tray.h"
+#include "tray_events.h"
 
 namespace {
 // Whether a modifier was down when the key message being handled was queued. The key may be
@@ -46,6 +47,9 @@ void ReloadSettings(HWND hwnd) {
     if (!(static_cast<uint32_t>(g_settings.Ext) & kWorkToolsExt) || (!g_tray.iconShown && !g_tray.hotKeyHeld))
         UnlockFrame();
     ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));
+    // The language may have changed: the frame's name and the icon's tip follow it.
+    NameFrame();
+    RefreshTrayTip();
     LoadOwnLines();
     ApplyDimmingSettings();
     InvalidateRect(hwnd, nullptr, TRUE);
@@ -62,13 +66,29 @@ void RightClick() {
     if (!InModalLoop()) ShowContextMenu();
 }
 
-// The icon's callback: a left press brings the window set back, a right release opens the
-// tray menu. The icon itself stays while a loop runs; it only starts nothing.
-// While the frame is locked, a click on the icon and the hot key unlock it instead.
-void TrayCallback(WPARAM icon, LPARAM event) {
-    if (InModalLoop() || icon != kTrayIconId) return;
-    if (event == WM_LBUTTONDOWN) g_windows.locked ? UnlockFrame() : RestoreWindowSet();
-    else if (event == WM_RBUTTONUP) ShowTrayMenu();
+// Shift+F10 and the Menu key (WM_CONTEXTMENU without a pointer position, -1) open the menu at
+// the frame's top-left corner; a right click has opened it at the pointer already.
+void KeyboardContextMenu(LPARAM at) {
+    if (LOWORD(at) != 0xFFFF || HIWORD(at) != 0xFFFF || InModalLoop()) return;
+    RECT r{};
+    GetWindowRect(g_windows.frame, &r);
+    const POINT corner{r.left, r.top};
+    ShowContextMenu(&corner);
+}
+
+// The icon's callback: a left press, Enter or Space brings the window set back, a right click,
+// Shift+F10 or the Menu key opens the tray menu. The icon itself stays while a loop runs; it
+// only starts nothing. While the frame is locked, a click on the icon and the hot key unlock it
+// instead.
+void TrayCallback(WPARAM wp, LPARAM lp) {
+    if (InModalLoop()) return;
+    const TrayDecision tray = DecideTrayEvent(wp, static_cast<uint64_t>(lp), kTrayIconId);
+    if (tray.request == TrayRequest::bringBack) {
+        g_windows.locked ? UnlockFrame() : RestoreWindowSet();
+    } else if (tray.request == TrayRequest::menu) {
+        const POINT anchor{tray.x, tray.y};
+        ShowTrayMenu(tray.atAnchor ? &anchor : nullptr);
+    }
 }
 
 void HotKey(WPARAM id) {
@@ -108,7 +128,6 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_CREATE:
             g_windows.frame = hwnd;
-            CreateNavigationGrip(hwnd);
             AllowMessagesFromBelow(hwnd);
             ApplyInitialGuide();
             RegisterGlobalHotKey();
@@ -130,6 +149,19 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP: SendMessageA(g_windows.back, msg, wp, lp); break;
         case WM_RBUTTONUP: RightClick(); break;
+        case WM_CONTEXTMENU: KeyboardContextMenu(lp); return 0;
+        // In a high-contrast theme the border is drawn in the theme's colour, after whatever
+        // the system drew.
+        case WM_NCPAINT:
+            if (PaintOwnBorder(hwnd)) return 0;
+            break;
+        case WM_NCACTIVATE: {
+            const LRESULT drawn = DefWindowProcA(hwnd, msg, wp, lp);
+            PaintOwnBorder(hwnd);
+            return drawn;
+        }
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE: FollowThemeColours(); break;
         case WM_COMMAND:
             if (HIWORD(wp) == 0) DispatchCommand(LOWORD(wp));
             break;
@@ -201,10 +233,13 @@ int RunOverlay(HINSTANCE instance, int showCommand) {
     LoadSettings();
 
     if (!CreateOverlay(instance)) return 0;
-    LoadLayouts(static_cast<uint32_t>(g_settings.Ext));
-    LoadOwnLines();
-    ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));
+    LoadOwnLines();  // drawn with the first paint
+    ApplyDisplayAffinity(static_cast<uint32_t>(g_settings.Ext));  // before the set is seen
     CentreWindowSet(showCommand);
+    // What the first paint does not need comes after it: the grip, hidden until it is called,
+    // and the stored layouts. Both are there before the first message is handled.
+    CreateNavigationGrip(g_windows.frame);
+    LoadLayouts(static_cast<uint32_t>(g_settings.Ext));
     ApplyDimmingSettings();
 
     // The resources hold no accelerator table; the handle stays null and claims nothing.

@@ -46,6 +46,14 @@ void Append(HMENU menu, Language language, const Item& item, HMENU submenu = nul
            state);
 }
 
+// A guide's menu item: its name, or for the two guides that ask for their numbers first the
+// item that says so.
+TextId GuideItemText(const GuideEntry& guide) {
+    return guide.mask == kCountDivisionsMask   ? kTextCountDivisionsItem
+           : guide.mask == kWidthDivisionsMask ? kTextWidthDivisionsItem
+                                               : guide.label;
+}
+
 constexpr Item kTrayItems[] = {
     {Kind::plain, kTextShow, IDM_SHOW},       {Kind::plain, kTextSettings, IDM_SETTINGS}, kSeparator,
     {Kind::plain, kTextVersion, IDM_VERSION}, {Kind::plain, kTextExit, IDM_EXIT},         kSeparator,
@@ -67,6 +75,19 @@ constexpr Item kOwnLineItems[] = {
     {Kind::plain, kTextClearGuides, IDM_CLEAR_LINES},
 };
 
+// The own lines' group and the dimming's item in a submenu of their own: the context menu's
+// English items have a letter each, and the main menu has none left for four more.
+HMENU BuildGuidesAndDimmingMenu(Language language, uint32_t ext, bool dimming) {
+    HMENU menu = CreatePopupMenu();
+    if (!menu) return menu;
+    if (ext & kOwnLinesExt)
+        for (const Item& item : kOwnLineItems) Append(menu, language, item);
+    if ((ext & kOwnLinesExt) && (ext & kDimmingExt)) Append(menu, language, kSeparator);
+    if (ext & kDimmingExt)
+        Append(menu, language, {Kind::plain, kTextDimOutside, IDM_DIMMING}, nullptr, dimming ? MFS_CHECKED : 0);
+    return menu;
+}
+
 // The nine layout slots, each recalling its own; the empty ones greyed.
 HMENU BuildLayoutMenu(Language language) {
     HMENU menu = CreatePopupMenu();
@@ -79,12 +100,12 @@ HMENU BuildLayoutMenu(Language language) {
     return menu;
 }
 
-// Tracks the menu at the pointer on behalf of the guide frame, which receives the chosen
-// command as WM_COMMAND once the menu has gone, and destroys the menu. The tracking is one of
-// the overlay's modal loops.
-void TrackPopupAtCursor(HMENU menu) {
+// Tracks the menu at the point (the pointer when null) on behalf of the guide frame, which
+// receives the chosen command as WM_COMMAND once the menu has gone, and destroys the menu. The
+// tracking is one of the overlay's modal loops.
+void TrackPopupAt(HMENU menu, const POINT* point) {
     ModalLoop tracking;
-    const POINT at = Pointer();
+    const POINT at = point ? *point : Pointer();
     g_menuPlace = at;
     SetForegroundWindow(g_windows.frame);
     TrackPopupMenuEx(menu, TPM_VERTICAL, at.x, at.y, g_windows.frame, nullptr);
@@ -104,7 +125,7 @@ HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder, bool dimming) {
     }
     const Language language = UserLanguage(ext);
     for (const GuideEntry& guide : kGuideTable)
-        if (GuideOffered(guide, ext)) Append(menu, language, {Kind::plain, guide.label, guide.mask});
+        if (GuideOffered(guide, ext)) Append(menu, language, {Kind::plain, GuideItemText(guide), guide.mask});
     Append(menu, language, kSeparator);
     Append(menu, language, {Kind::plain, kTextFit, IDM_FIT});
     for (const RatioPreset& ratio : kRatioPresets)
@@ -112,13 +133,10 @@ HMENU BuildContextMenu(uint32_t ext, bool frameHasBorder, bool dimming) {
     Append(menu, language, {Kind::submenu, kTextAspectRatio, 0}, ratios);
     Append(menu, language, kSeparator);
     Append(menu, language, {Kind::plain, frameHasBorder ? kTextBorderOff : kTextBorderOn, IDM_BORDER});
-    if (ext & kDimmingExt)
-        Append(menu, language, {Kind::plain, kTextDimOutside, IDM_DIMMING}, nullptr, dimming ? MFS_CHECKED : 0);
+    if (ext & (kOwnLinesExt | kDimmingExt))
+        if (HMENU guides = BuildGuidesAndDimmingMenu(language, ext, dimming))
+            Append(menu, language, {Kind::submenu, kTextGuidesAndDimming, 0}, guides);
     Append(menu, language, kSeparator);
-    if (ext & kOwnLinesExt) {
-        for (const Item& item : kOwnLineItems) Append(menu, language, item);
-        Append(menu, language, kSeparator);
-    }
     if (ext & kWorkToolsExt) {
         for (const Item& item : kWorkToolItems) Append(menu, language, item);
         Append(menu, language, {Kind::plain, kTextKeepOutOfCaptures, IDM_NO_CAPTURE}, nullptr,
@@ -138,15 +156,17 @@ HMENU BuildTrayMenu(bool locked) {
         Append(menu, language, {Kind::plain, kTextUnlock, IDM_LOCK});
         Append(menu, language, kSeparator);
     }
-    for (const Item& item : kTrayItems) Append(menu, language, item);
+    // In English, as on Windows, what a click on the icon does is the menu's bold default item.
+    for (const Item& item : kTrayItems)
+        Append(menu, language, item, nullptr, item.id == IDM_SHOW && language == Language::english ? MFS_DEFAULT : 0);
     return menu;
 }
 
-void ShowContextMenu() {
+void ShowContextMenu(const POINT* at) {
     const bool border = (GetWindowLongA(g_windows.frame, GWL_STYLE) & WS_BORDER) != 0;
-    if (HMENU menu = BuildContextMenu(static_cast<uint32_t>(g_settings.Ext), border, g_dimming.on)) TrackPopupAtCursor(menu);
+    if (HMENU menu = BuildContextMenu(static_cast<uint32_t>(g_settings.Ext), border, g_dimming.on)) TrackPopupAt(menu, at);
 }
 
-void ShowTrayMenu() {
-    if (HMENU menu = BuildTrayMenu(g_windows.locked)) TrackPopupAtCursor(menu);
+void ShowTrayMenu(const POINT* at) {
+    if (HMENU menu = BuildTrayMenu(g_windows.locked)) TrackPopupAt(menu, at);
 }

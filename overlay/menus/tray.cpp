@@ -32,19 +32,34 @@ bool SetTrayIcon(const char* tip, HICON icon, DWORD action) {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayMessage;
     data.hIcon = icon;
+    data.uVersion = NOTIFYICON_VERSION_4;  // read by NIM_SETVERSION alone
     if (tip) lstrcpynW(data.szTip, WideText(tip), sizeof data.szTip / sizeof data.szTip[0]);
     auto* notify = SystemFunction<decltype(Shell_NotifyIconW)>("shell32.dll", "Shell_NotifyIconW");
     return notify && notify(action, &data);
 }
+
+namespace {
+// Adds the icon and asks for its keyboard behaviour (version 4): Enter, Space, Shift+F10 and the
+// Menu key on it reach the frame too. True when the shell has it.
+bool ShowIcon() {
+    if (!SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_ADD)) return false;
+    SetTrayIcon(nullptr, g_tray.icon, NIM_SETVERSION);
+    return true;
+}
+}  // namespace
 
 bool AddTrayIcon() {
     if (g_tray.iconAdded && g_tray.iconShown) return true;
     if (!g_tray.icon)
         g_tray.icon = static_cast<HICON>(
             LoadImageA(g_windows.instance, MAKEINTRESOURCEA(IDI_FRAME), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    g_tray.iconShown = SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_ADD);
+    g_tray.iconShown = ShowIcon();
     g_tray.iconAdded = true;
     return g_tray.iconShown;
+}
+
+void RefreshTrayTip() {
+    if (g_tray.iconShown) SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_MODIFY);
 }
 
 void HideToTray() {
@@ -70,5 +85,5 @@ UINT TaskbarCreatedMessage() {
 }
 
 void ShowTrayIconAgain() {
-    if (g_tray.iconAdded) g_tray.iconShown = SetTrayIcon(ShownText(kTextProductName), g_tray.icon, NIM_ADD);
+    if (g_tray.iconAdded) g_tray.iconShown = ShowIcon();
 }

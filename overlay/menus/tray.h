@@ -26,13 +26,15 @@ void ReleaseGlobalHotKey();
 // Shows the icon (tip "ペモカ"); true when the shell has it. An icon shown already stays as it is.
 // One the shell refused is still wanted: it comes back with the shell (ShowTrayIconAgain).
 bool AddTrayIcon();
+// A shown icon's tip in the settings' language, after the settings were read again.
+void RefreshTrayTip();
 // Unlocks a locked frame, shows the icon and hides the window set, even when the icon cannot be
 // added.
 void HideToTray();
 // Deletes the icon if one is shown.
 void RemoveTrayIcon();
-// Passes the icon record to the shell with NIM_ADD or NIM_DELETE; the tip is a text of code
-// page 932. False when the shell refused it or cannot be reached.
+// Passes the icon record to the shell with NIM_ADD, NIM_MODIFY, NIM_SETVERSION or NIM_DELETE;
+// the tip is a text of code page 932. False when the shell refused it or cannot be reached.
 bool SetTrayIcon(const char* tip, HICON icon, DWORD action);
 
 // The message that the shell broadcasts when the taskbar has been created anew, and adding the

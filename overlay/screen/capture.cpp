@@ -11,6 +11,7 @@
 #include "../windows/dimming.h"
 #include "../windows/gdi_holders.h"
 #include "../windows/navigation_grip.h"
+#include "../windows/screen_wait.h"
 #include "../windows/size_label.h"
 #include "../windows/system_function.h"
 #include "../windows/window_set.h"
@@ -40,7 +41,7 @@ bool CopyWithoutTheSet(const RECT& r) {
     constexpr DWORD kScreenShowsIt = 150;
     HideWindowSet();
     if (auto* flush = SystemFunction<HRESULT WINAPI()>("dwmapi.dll", "DwmFlush")) flush();
-    Sleep(kScreenShowsIt);
+    WaitForScreen(kScreenShowsIt);
     return CopyFrameArea(r);
 }
 
@@ -55,8 +56,9 @@ bool AskForBitmapPath(wchar_t (&path)[MAX_PATH], unsigned& filterIndex) {
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = g_windows.frame;
     const bool tools = WorkTools();
-    dialog.lpstrFilter = tools ? L"PNG (*.png)\0*.png\0BMP (*.bmp)\0*.bmp\0" : L"*.bmp\0";
-    dialog.nFilterIndex = tools ? 1 : 0;
+    // Each type with its pattern: a type without one would list every file of the folder.
+    dialog.lpstrFilter = tools ? L"PNG (*.png)\0*.png\0BMP (*.bmp)\0*.bmp\0" : L"BMP (*.bmp)\0*.bmp\0";
+    dialog.nFilterIndex = 1;
     dialog.lpstrFile = path;
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrInitialDir = !folder.empty() && folder.size() < MAX_PATH ? folder.c_str() : nullptr;
@@ -107,7 +109,7 @@ bool CaptureRunning() { return g_capturing; }
 void SendGripAway() {
     constexpr DWORD kGripLeaves = 100;
     const bool grip = HideNavigationGrip(), label = HideSizeLabel(), dimming = HideDimming();
-    if (grip || label || dimming) Sleep(kGripLeaves);
+    if (grip || label || dimming) WaitForScreen(kGripLeaves);
 }
 
 void CaptureFrameArea() {

@@ -89,6 +89,10 @@ void LayoutMenuLabel(Language language, int number, char* out, size_t cap) {
     out[0] = '\0';
     if (!SlotNumber(number)) return;
     const LayoutSlot& s = g_layouts.slots[number - 1];
-    if (!g_layouts.held[number - 1] || !FormatLayoutSlotLabel(number, s, GuideLabel(language, s.mask), out, cap))
-        std::snprintf(out, cap, TextOf(language, kTextEmptySlot), number);
+    char guide[128], label[192];
+    WithoutAccessKey(GuideLabel(language, s.mask), guide, sizeof guide);
+    if (!g_layouts.held[number - 1] || !FormatLayoutSlotLabel(number, s, guide, label, sizeof label))
+        std::snprintf(label, sizeof label, TextOf(language, kTextEmptySlot), number);
+    // The slot's number is the item's access key, and Ctrl with it recalls the slot.
+    std::snprintf(out, cap, "&%s\tCtrl+%d", label, number);
 }

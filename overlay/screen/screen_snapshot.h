@@ -3,12 +3,19 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+
 struct ScreenSnapshot {
     HDC dc;            // null while no snapshot exists
     HBITMAP bitmap;    // the DIB section, bottom-up, rows of 4 * w bytes
     HGDIOBJ previous;  // the memory DC's bitmap before the DIB section
     void* pixels;
     int w, h;
+    // The image lies in a section of memory with room before it, so that the capture's bitmap
+    // file is one block, header and pixels, written straight from there: file is its view,
+    // kBitmapHeaderSize bytes of header room and then the same pixels.
+    HANDLE section;
+    uint8_t* file;
 };
 extern ScreenSnapshot g_snapshot;
 

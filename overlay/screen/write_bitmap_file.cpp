@@ -2,22 +2,15 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 #include "bitmap_file.h"
 #include "picture_data.h"
 #include "screen_snapshot.h"
 
 bool WriteBitmapFile(const wchar_t* path, int w, int h) {
     const uint64_t size = BitmapFileSize(w, h);
-    if (!size || !g_snapshot.pixels || g_snapshot.w != w || g_snapshot.h != h) return false;
-    const DWORD bytes = static_cast<DWORD>(size);
-    // Every byte is written below: the header whole, then the pixels.
-    auto* block = static_cast<uint8_t*>(GlobalAlloc(GMEM_FIXED, bytes));
-    if (!block) return false;
-    FormatBitmapHeader(block, w, h);
-    std::memcpy(block + kBitmapHeaderSize, g_snapshot.pixels, bytes - kBitmapHeaderSize);
-    const bool written = WriteWholeFile(path, block, bytes);
-    GlobalFree(block);
-    return written;
+    if (!size || !g_snapshot.file || g_snapshot.w != w || g_snapshot.h != h) return false;
+    // The header goes in front of the pixels where they lie: one block, no copy, one write.
+    GdiFlush();
+    FormatBitmapHeader(g_snapshot.file, w, h);
+    return WriteWholeFile(path, g_snapshot.file, static_cast<DWORD>(size));
 }

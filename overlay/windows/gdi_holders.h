@@ -7,7 +7,8 @@
 struct WindowDc {
     HWND window;
     HDC dc;
-    explicit WindowDc(HWND w) : window(w), dc(GetDC(w)) {}
+    // The whole window's, border included, when wholeWindow; the client area's otherwise.
+    explicit WindowDc(HWND w, bool wholeWindow = false) : window(w), dc(wholeWindow ? GetWindowDC(w) : GetDC(w)) {}
     ~WindowDc() {
         if (dc) ReleaseDC(window, dc);
     }

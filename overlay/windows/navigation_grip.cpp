@@ -1,5 +1,7 @@
 #include "navigation_grip.h"
 
+#include "display_affinity.h"
+
 #include "frame_drag.h"
 #include "gdi_holders.h"
 #include "frame_geometry.h"
@@ -9,7 +11,6 @@
 namespace {
 constexpr UINT_PTR kGripTimer = 1000;
 constexpr UINT kShowDelay = 500, kHidePause = 2500;
-constexpr COLORREF kHighlight = 0xFFC8C8;
 
 struct GripState {
     int mode;         // 0, kDragMove or kGripResize
@@ -122,7 +123,7 @@ LRESULT CALLBACK GripWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             HDC dc = BeginPaint(hwnd, &ps);
             RECT client;
             GetClientRect(hwnd, &client);
-            PaintGrip(dc, client.right, client.bottom, g_grip.mode);
+            PaintGrip(dc, client.right, client.bottom, g_grip.mode, CurrentOwnColours());
             EndPaint(hwnd, &ps);
             return 0;
         }
@@ -134,6 +135,7 @@ LRESULT CALLBACK GripWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             if (CloseFromWindowManager(wp)) return 0;
             break;
         case WM_KEYDOWN: SendMessageA(g_windows.frame, WM_KEYDOWN, wp, lp); return 1;
+        case WM_CONTEXTMENU: SendMessageA(g_windows.frame, msg, wp, lp); return 0;  // Shift+F10, the Menu key
         case WM_MOUSEMOVE: GetCapture() == hwnd ? DragStep() : Hover(); break;
         case WM_LBUTTONDOWN:
             if (InModalLoop()) break;
@@ -151,12 +153,15 @@ LRESULT CALLBACK GripWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 }  // namespace
 
-void PaintGrip(HDC dc, int w, int h, int gripMode) {
+void PaintGrip(HDC dc, int w, int h, int gripMode, const OwnColours& colours) {
+    const RECT all{0, 0, w, h};
+    const GdiObject<HBRUSH> back(CreateSolidBrush(colours.gripBack));
+    if (back.handle) FillRect(dc, &all, back.handle);
     const POINT upperLeft[3] = {{0, 0}, {0, h}, {w, 0}}, lowerRight[3] = {{w, 0}, {0, h}, {w, h}};
     const GdiObject<HRGN> region(CreatePolygonRgn(gripMode == kDragMove ? upperLeft : lowerRight, 3, WINDING));
-    const GdiObject<HBRUSH> brush(CreateSolidBrush(kHighlight));
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(colours.gripLit));
     if (region.handle && brush.handle) FillRgn(dc, region.handle, brush.handle);
-    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colours.gripLine));
     const SelectedObject selected(dc, pen.handle);
     MoveToEx(dc, w, 0, nullptr);
     LineTo(dc, 0, h);
@@ -173,6 +178,8 @@ void CreateNavigationGrip(HWND owner) {
     RegisterClassA(&wc);
     g_windows.grip = CreateWindowExA(WS_EX_TOPMOST, kGripClass, nullptr, WS_POPUP | WS_BORDER, 0, 0, kGripSize,
                                      kGripSize, owner, nullptr, instance, nullptr);
+    // Made after the rest of the set is shown, it is kept out of captures as the set already is.
+    if (g_windows.grip) JoinDisplayAffinity(g_windows.grip);
 }
 
 bool HideNavigationGrip(bool cancelShow) {

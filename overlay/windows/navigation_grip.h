@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "contrast_colours.h"
+
 constexpr char kGripClass[] = "NaviWindow";
 
 // Registers the grip's class and creates the grip hidden, owned by the frame. Its keys and its
@@ -14,5 +16,5 @@ void ArmGripShow();
 // Hides a shown grip as its hide timer would, timer and all; a pending show stays pending
 // unless cancelShow. True when the grip was shown.
 bool HideNavigationGrip(bool cancelShow = false);
-// Paints the grip's client area (w x h) as the grip mode shows it.
-void PaintGrip(HDC dc, int w, int h, int gripMode);
+// Paints the grip's client area (w x h) as the grip mode shows it, in the colours given.
+void PaintGrip(HDC dc, int w, int h, int gripMode, const OwnColours& colours);

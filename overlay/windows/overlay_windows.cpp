@@ -2,7 +2,9 @@
 // back pane takes the mouse for the drag and hands keys and the right click to the guide frame,
 // which decides what they do.
 #include "../../settings/settings_record.h"
+#include "../../settings/shown_text.h"
 #include "../resources/resource.h"
+#include "gdi_holders.h"
 #include "dimming.h"
 #include "frame_drag.h"
 #include "navigation_grip.h"
@@ -21,6 +23,8 @@ LRESULT CALLBACK BackPaneWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_WINDOWPOSCHANGED: FollowPlacement(hwnd, *reinterpret_cast<WINDOWPOS*>(lp)); break;
         case WM_DPICHANGED: return 0;  // it keeps the frame's rectangle, as the frame keeps its own
         case WM_KEYDOWN: SendMessageA(g_windows.frame, msg, wp, lp); return 0;
+        // Shift+F10 and the Menu key where the back pane has the keyboard: the frame decides.
+        case WM_CONTEXTMENU: SendMessageA(g_windows.frame, msg, wp, lp); return 0;
         case WM_KEYUP: return 0;
         case WM_LBUTTONDOWN:
             if (!InModalLoop()) BeginDrag();
@@ -67,8 +71,47 @@ int CreateOverlayWindows(HINSTANCE instance, WNDPROC frameProc) {
     HWND frame = CreateWindowExA(WS_EX_COMPOSITED | WS_EX_LAYERED | WS_EX_TOPMOST, kFrameClass, nullptr, style,
                                  0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
     if (!frame) return 0;
-    SetLayeredWindowAttributes(frame, RGB(255, 255, 255), 0, LWA_COLORKEY);
+    SetLayeredWindowAttributes(frame, kFrameKeyColour, 0, LWA_COLORKEY);
+    NameFrame();
     return 1;
+}
+
+// Set through the wide default procedure, so that the name is kept whole whatever the system's
+// code page: SetWindowTextW would pass it through this ANSI window's procedure.
+void NameFrame() {
+    const WideText name(ShownText(kTextProductName));
+    DefWindowProcW(g_windows.frame, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.text));
+}
+
+namespace {
+uint32_t SystemColour(int index) { return GetSysColor(index); }
+}  // namespace
+
+OwnColours CurrentOwnColours() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    const bool on = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+                    (contrast.dwFlags & HCF_HIGHCONTRASTON);
+    return OwnDrawnColours(on, SystemColour);
+}
+
+bool PaintOwnBorder(HWND frame) {
+    const OwnColours colours = CurrentOwnColours();
+    if (!colours.themed || !(GetWindowLongA(frame, GWL_STYLE) & WS_BORDER)) return false;
+    const WindowDc dc(frame, true);
+    RECT r{};
+    GetWindowRect(frame, &r);
+    OffsetRect(&r, -r.left, -r.top);
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(colours.border));
+    if (dc.dc && brush.handle) FrameRect(dc.dc, &r, brush.handle);
+    return true;
+}
+
+void FollowThemeColours() {
+    RedrawWindow(g_windows.frame, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    const HWND drawn[] = {g_windows.grip, g_windows.sizeLabel};
+    for (HWND w : drawn)
+        if (w) InvalidateRect(w, nullptr, TRUE);
 }
 
 void DestroyOverlayWindows() {

@@ -13,7 +13,6 @@
 namespace {
 constexpr UINT_PTR kLabelTimer = 1;
 constexpr UINT kLabelShown = 1000;
-constexpr COLORREF kLabelBack = RGB(32, 32, 32), kLabelText = RGB(255, 255, 255);
 
 // The text as the label shows it: converted from the program's code page, whatever the system's.
 std::wstring LabelText() {
@@ -43,12 +42,13 @@ void PaintLabel(HWND label) {
     HDC dc = BeginPaint(label, &ps);
     RECT client;
     GetClientRect(label, &client);
-    const GdiObject<HBRUSH> back(CreateSolidBrush(kLabelBack));
+    const OwnColours colours = CurrentOwnColours();
+    const GdiObject<HBRUSH> back(CreateSolidBrush(colours.labelBack));
     if (back.handle) FillRect(dc, &client, back.handle);
     const GdiObject<HFONT> font(LabelFont(WindowDpi(g_windows.frame)));
     const SelectedObject selected(dc, font.handle);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kLabelText);
+    SetTextColor(dc, colours.labelText);
     const std::wstring text = LabelText();
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     EndPaint(label, &ps);
@@ -107,6 +107,9 @@ void ShowSizeLabel() {
     if (!GetMonitorInfoA(MonitorFromRect(&f, MONITOR_DEFAULTTONEAREST), &monitor)) return;
     const RECT& w = monitor.rcWork;
     const SIZE size = LabelSize(label);
+    // The window's text is the size it shows, for accessibility tools to read; kept whole
+    // through the wide default procedure, as the frame's name is.
+    DefWindowProcW(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(LabelText().c_str()));
     const Rect at = SizeLabelPlace({f.left, f.top, f.right, f.bottom}, size.cx, size.cy, {w.left, w.top, w.right, w.bottom});
     SetWindowPos(label, HWND_TOPMOST, at.left, at.top, at.right - at.left, at.bottom - at.top,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);

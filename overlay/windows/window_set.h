@@ -6,6 +6,7 @@
 
 #include "../../settings/shared_names.h"
 #include "../../settings/texts.h"
+#include "contrast_colours.h"
 
 struct WindowSet {
     HINSTANCE instance;
@@ -68,5 +69,17 @@ void FollowPlacement(HWND moved, const WINDOWPOS& pos);
 // Registers the classes and creates the back pane and the hidden guide frame (both 0 x 0), the
 // frame with the given window procedure. Returns 0 when either window cannot be created.
 int CreateOverlayWindows(HINSTANCE instance, WNDPROC frameProc);
+// The frame's own name, "ペモカ" or "Pemoka" in the settings' language: what the task bar, Alt+Tab
+// and accessibility tools show for it.
+void NameFrame();
+
+// The colours of what the overlay draws itself, as the system's theme now stands.
+OwnColours CurrentOwnColours();
+// While a high-contrast theme is on, the frame's border is drawn by the program in the theme's
+// colour, which the key colour never hides; true when it was.
+bool PaintOwnBorder(HWND frame);
+// A theme or its colours changed: the border, the grip and the size label are drawn again.
+void FollowThemeColours();
+
 // Destroys what CreateOverlayWindows made, the grip with it, and forgets the set.
 void DestroyOverlayWindows();

@@ -19,32 +19,41 @@ bool Handled(HWND hwnd, UINT msg, WPARAM wp) {
     return SendMessageTimeoutA(hwnd, msg, wp, 0, SMTO_NORMAL, kWaitMs, &result) != 0;
 }
 
+// Chooses one of the two division guides as the menu does, answering its dialog with the
+// button given.
+::testing::AssertionResult AnswersDivisionDialog(const Overlay& o, uint32_t mask, int answer) {
+    PostMessageA(o.frame, WM_COMMAND, mask, 0);
+    // In the language that the file's Ext picks.
+    const char* titles[] = {mask == 0x80 ? "等分割数の設定" : "等分割幅の設定",
+                            mask == 0x80 ? "Grid by Count" : "Grid by Spacing"};
+    HWND dialog = nullptr;
+    WaitUntil([&] {
+        for (const char* title : titles)
+            if ((dialog = FindProcessWindow(o.process.dwProcessId, nullptr, title)) && IsWindowVisible(dialog))
+                return true;
+        return false;
+    });
+    if (!dialog) return ::testing::AssertionFailure() << "no dialog for guide " << mask;
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
+    if (!WaitUntil([&] { return !IsWindow(dialog); }))
+        return ::testing::AssertionFailure() << "the dialog of guide " << mask << " stays";
+    return ::testing::AssertionSuccess();
+}
+
+bool Painted(const Overlay& o) {
+    return WaitUntil([&] { return !GetUpdateRect(o.frame, nullptr, FALSE) && Handled(o.frame, WM_NULL, 0); });
+}
+
 // Chooses every guide as the menu does, answering the division dialogs with the button given,
 // and waits until each has been painted.
 ::testing::AssertionResult PaintsEveryGuide(const Overlay& o, int answer) {
     for (const GuideName& g : kGuideNames) {
         if (g.mask == 0x80 || g.mask == 0x100) {
-            PostMessageA(o.frame, WM_COMMAND, g.mask, 0);
-            // In the language that the file's Ext picks.
-            const char* titles[] = {g.mask == 0x80 ? "等分割数の設定" : "等分割幅の設定",
-                                    g.mask == 0x80 ? "Grid by count" : "Grid by spacing"};
-            HWND dialog = nullptr;
-            WaitUntil([&] {
-                for (const char* title : titles)
-                    if ((dialog = FindProcessWindow(o.process.dwProcessId, nullptr, title)) && IsWindowVisible(dialog))
-                        return true;
-                return false;
-            });
-            if (!dialog) return ::testing::AssertionFailure() << "no dialog for guide " << g.mask;
-            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
-            if (!WaitUntil([&] { return !IsWindow(dialog); }))
-                return ::testing::AssertionFailure() << "the dialog of guide " << g.mask << " stays";
+            if (auto chosen = AnswersDivisionDialog(o, g.mask, answer); !chosen) return chosen;
         } else if (!Handled(o.frame, WM_COMMAND, g.mask)) {
             return ::testing::AssertionFailure() << "no answer to guide " << g.mask;
         }
-        if (!WaitUntil([&] { return !GetUpdateRect(o.frame, nullptr, FALSE) && Handled(o.frame, WM_NULL, 0); }))
-            return ::testing::AssertionFailure() << "guide " << g.mask << " not painted";
+        if (!Painted(o)) return ::testing::AssertionFailure() << "guide " << g.mask << " not painted";
     }
     return ::testing::AssertionSuccess();
 }
@@ -116,4 +125,27 @@ TEST(Fuzz, AbsurdSizesAndCounts) {
         ASSERT_TRUE(o.Close());
         EXPECT_TRUE(HoldsRecord(o.SettingsPath()));
     }
+}
+
+// A hand-edited file met in the field (junk lines, a frame of 32765 x 32765 at negative
+// coordinates, LineWidth=65535) with the division by spacing: every paint drew 1638 lines with
+// a pen 65530 pixels wide and held the overlay for half a minute. It paints as any file does,
+// and a close is handled at once.
+TEST(Fuzz, AWidePenOverTheDivisionBySpacingHoldsNothingUp) {
+    // The project's shared files lie beside the clone: four folders up from build/win/bin.
+    const std::string text = ReadTextFile(ProgramFolder() + "..\\..\\..\\..\\shared\\fuzz\\fuzz025.ini");
+    ASSERT_FALSE(text.empty()) << "shared/fuzz/fuzz025.ini is not beside the clone";
+    Overlay o;
+    ASSERT_TRUE(o.Start(text));
+    ASSERT_TRUE(Handled(o.frame, WM_COMMAND, 0x7FFF));  // every guide at once, that one among them
+    EXPECT_TRUE(Painted(o));
+    ASSERT_TRUE(AnswersDivisionDialog(o, 0x100, IDOK));
+    EXPECT_TRUE(Painted(o));
+    // Closed while it paints again: once it has answered, its queue is empty but for the paint.
+    InvalidateRect(o.frame, nullptr, FALSE);
+    ASSERT_TRUE(Handled(o.frame, WM_NULL, 0));
+    PostMessageA(o.frame, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(o.frame); }, 1000));
+    ASSERT_TRUE(o.WaitForExit());
+    EXPECT_TRUE(HoldsRecord(o.SettingsPath()));
 }

@@ -347,6 +347,9 @@ unsigned long Keysym(WORD vk) {
         case VK_NUMLOCK: return 0xff7f;
         case VK_NUMPAD7: return 0xffb7;
         case VK_F4: return 0xffc1;
+        case VK_F10: return 0xffc7;
+        case VK_APPS: return 0xff67;  // the Menu key
+        case VK_OEM_1: return 0x3b;   // ";" on a US keyboard
         case VK_ESCAPE: return 0xff1b;
         case VK_RETURN: return 0xff0d;
         case VK_TAB: return 0xff09;
@@ -401,6 +404,18 @@ bool PointerOver(HWND window, HWND alsoFine) {
 
 bool XStackedAbove(HWND a, HWND b) { return AskAgent("above " + XWindow(a) + " " + XWindow(b)) == "1"; }
 
+WithoutCompositor::WithoutCompositor() {
+    restart = AskAgent("compositor") == "1";
+    ready = !restart || AskAgent("compositor off") == "ok";
+    restart = restart && ready;
+}
+
+WithoutCompositor::~WithoutCompositor() {
+    if (restart) {
+        EXPECT_EQ(AskAgent("compositor on"), "ok");
+    }
+}
+
 bool FocusOn(HWND window, HWND alsoFine) {
     // Keys go where the X server has its keyboard focus: wait until it is on the window. A
     // window that is already foreground is not activated again, and the X focus may have gone
@@ -435,7 +450,8 @@ bool Overlay::MoveTo(int x, int y) const {
 HWND Overlay::WaitForWindow(const char* title) const {
     HWND found = nullptr;
     WaitUntil([&] {
-        found = FindProcessWindow(process.dwProcessId, nullptr, title);
+        // A dialog or a message box: the frame has a name of its own, "ペモカ" or "Pemoka".
+        found = FindProcessWindow(process.dwProcessId, "#32770", title);
         return found && IsWindowVisible(found);
     });
     return found;

@@ -113,6 +113,17 @@ bool PointerOver(HWND window, HWND alsoFine = nullptr);
 // Whether the X server stacks window a above window b (it may differ from the window order that
 // GetWindow reports); false when the X server does not know either.
 bool XStackedAbove(HWND a, HWND b);
+// The display without its compositing manager for the scope's time, as on a desktop that runs
+// none: X then leaves a hidden window's pixels on the windows below until they are repainted.
+// ready is false when the display's manager is not the session's to stop.
+struct WithoutCompositor {
+    bool ready = false;
+    bool restart = false;  // the manager ran before, and runs again after
+    WithoutCompositor();
+    ~WithoutCompositor();
+    WithoutCompositor(const WithoutCompositor&) = delete;
+    WithoutCompositor& operator=(const WithoutCompositor&) = delete;
+};
 // Brings a top-level window to the foreground and waits until the X server gives it the
 // keyboard; alsoFine, when given, may take the keyboard instead.
 bool FocusOn(HWND window, HWND alsoFine = nullptr);

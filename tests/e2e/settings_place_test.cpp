@@ -47,7 +47,7 @@ TEST(SettingsPlace, AFolderNamedOutsideTheCodePageWorksAsAnyOther) {
     EXPECT_EQ(o.FrameRect().right - o.FrameRect().left, 320);
 
     PostMessageA(o.frame, WM_COMMAND, 32772, 0);
-    HWND save = o.WaitForWindow("Save capture");
+    HWND save = o.WaitForWindow("Save Screenshot");
     ASSERT_NE(save, nullptr);
     for (int box : {0x47C, 0x480}) SetDlgItemTextA(save, box, "日本.png");
     PostMessageA(save, WM_COMMAND, IDOK, 0);

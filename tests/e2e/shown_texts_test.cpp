@@ -23,15 +23,18 @@ std::wstring WideText(HWND hwnd) {
     return text;
 }
 
-// A visible top-level window of the process with this wide caption, once it is up; null after
-// the wait.
+// A visible dialog or message box of the process with this wide caption, once it is up; null
+// after the wait.
 HWND WaitForCaption(DWORD pid, const std::wstring& caption) {
     HWND found = nullptr;
     WaitUntil([&] {
         for (HWND w = GetTopWindow(nullptr); w && !found; w = GetWindow(w, GW_HWNDNEXT)) {
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
-            if (owner == pid && IsWindowVisible(w) && WideText(w) == caption) found = w;
+            char cls[16] = "";
+            GetClassNameA(w, cls, sizeof cls);
+            // A dialog or a message box: the frame bears the program's name too.
+            if (owner == pid && IsWindowVisible(w) && lstrcmpA(cls, "#32770") == 0 && WideText(w) == caption) found = w;
         }
         return found != nullptr;
     });
@@ -77,9 +80,9 @@ Shown OverlayTexts(const std::string& ext, const std::wstring& product, const st
 }  // namespace
 
 TEST(EnglishSystem, TheOverlayShowsEnglish) {
-    const Shown shown = OverlayTexts("0", L"Pemoka", L"Grid by count");
-    EXPECT_EQ(shown.versionBox, (Texts{L"Pemoka", L"mirvo\nPemoka\n" + kVersion}));
-    EXPECT_EQ(shown.countDialog, (Texts{L"Grid by count", L"Cancel", L"Columns", L"Rows"}));
+    const Shown shown = OverlayTexts("0", L"Pemoka", L"Grid by Count");
+    EXPECT_EQ(shown.versionBox, (Texts{L"Pemoka", L"Pemoka\nVersion " + kVersion + L"\nby mirvo"}));
+    EXPECT_EQ(shown.countDialog, (Texts{L"Grid by Count", L"Cancel", L"&Columns:", L"&Rows:"}));
 }
 
 TEST(EnglishSystem, TheOverlayShowsJapaneseWithItsExtBit) {
@@ -94,7 +97,7 @@ TEST(EnglishSystem, TheEditorShowsEitherLanguage) {
         const char* ext;
         std::wstring caption, shownGuide, firstRow, key;
     } cases[] = {
-        {"0", L"Pemoka Settings Ver=" + kVersion, L"Diagonals", L"Last used", L"Middle Button"},
+        {"0", L"Pemoka Settings Ver=" + kVersion, L"Diagonals", L"Guide Last Used", L"Middle Mouse Button"},
         {"512", L"ペモカの設定 Ver=" + kVersion, L"対角線", L"前回の構図", L"マウス中央ボタン"},
     };
     for (const auto& c : cases) {

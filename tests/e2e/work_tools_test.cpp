@@ -143,6 +143,10 @@ TEST(WorkTools, TheSizeDialogGivesTheTypedSize) {
     GetWindowRect(label, &l);
     EXPECT_EQ(l.left, 60);
     EXPECT_GE(l.top, 650);
+    // Its window text is what it shows, for an accessibility tool to read.
+    wchar_t text[32] = L"";
+    GetWindowTextW(label, text, 32);
+    EXPECT_TRUE(std::wstring(text) == L"800 × 600");
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(label); })) << "it goes after a second";
     ASSERT_TRUE(o.Close());
 }

@@ -2,7 +2,9 @@
 // extension as if a person used the devices. Wine then learns of every press, move and key
 // from the X server alone, in the order the server made them, as it does on a desktop.
 //
-// Listens on a loopback port and prints the port. Takes one command a line:
+// With --compositor it also runs the display's compositing manager, which a test may stop for
+// its own time and start again. Listens on a loopback port and prints the port. Takes one
+// command a line:
 //   move X Y          the pointer to (X, Y) on the screen
 //   button N down|up  pointer button N
 //   key KEYSYM down|up the key with that keysym, in decimal
@@ -10,12 +12,19 @@
 //   under             answers the top-level X window under the pointer, in decimal (0: none)
 //   above A B         answers 1 when top-level X window A stands above B in the stacking order,
 //                     0 when below, -1 when either is not a child of the root
+//   compositor        answers 1 while a compositing manager runs on the display, else 0
+//   compositor off|on stops the agent's compositing manager, or starts one unless one runs;
+//                     "ok" once the display has it so, "error" for another program's manager
 // Each answers "ok" (or the number) once the X server has handled it, or "error".
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
+#include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -23,6 +32,46 @@
 #include <string>
 
 namespace {
+pid_t g_compositor = 0;  // the agent's own compositing manager, while it runs
+
+// Whether a compositing manager holds the display's selection for it.
+bool CompositorRuns(Display* d) {
+    const std::string name = "_NET_WM_CM_S" + std::to_string(DefaultScreen(d));
+    return XGetSelectionOwner(d, XInternAtom(d, name.c_str(), False)) != None;
+}
+
+// Polls every 20 ms, for up to 10 s, until a compositing manager runs or not, as wanted.
+bool CompositorComes(Display* d, bool wanted) {
+    for (int poll = 0; poll < 500; ++poll) {
+        if (CompositorRuns(d) == wanted) return true;
+        usleep(20000);
+    }
+    return false;
+}
+
+bool SwitchCompositor(Display* d, bool on) {
+    if (!on && !g_compositor && CompositorRuns(d)) return false;  // not the agent's to stop
+    if (!on && g_compositor) {
+        kill(g_compositor, SIGTERM);
+        waitpid(g_compositor, nullptr, 0);
+        g_compositor = 0;
+    }
+    if (on && !CompositorRuns(d)) {
+        const pid_t child = fork();
+        if (child == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGTERM);  // it goes with the agent
+            const int null = open("/dev/null", O_RDWR);
+            dup2(null, STDOUT_FILENO);  // the agent's output is its port, read by the session
+            dup2(null, STDERR_FILENO);
+            execlp("xcompmgr", "xcompmgr", "-n", static_cast<char*>(nullptr));  // -n: no shadows
+            _exit(127);
+        }
+        if (child < 0) return false;
+        g_compositor = child;
+    }
+    return CompositorComes(d, on);
+}
+
 std::string Handle(Display* d, const char* line) {
     int x = 0, y = 0;
     unsigned long sym = 0;
@@ -51,6 +100,10 @@ std::string Handle(Display* d, const char* line) {
             }
         if (children) XFree(children);
         return ia < 0 || ib < 0 ? "-1" : ia > ib ? "1" : "0";
+    } else if (std::sscanf(line, "compositor %7s", state) == 1) {
+        done = SwitchCompositor(d, std::strcmp(state, "on") == 0);
+    } else if (std::strncmp(line, "compositor", 10) == 0) {
+        return CompositorRuns(d) ? "1" : "0";
     } else if (std::strncmp(line, "under", 5) == 0) {
         Window root = 0, child = 0;
         int rx, ry, wx, wy;
@@ -63,11 +116,15 @@ std::string Handle(Display* d, const char* line) {
 }
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     Display* d = XOpenDisplay(nullptr);
     int event, error, major, minor;
     if (!d || !XTestQueryExtension(d, &event, &error, &major, &minor)) {
         std::fprintf(stderr, "x-input-agent: no X display with the test extension\n");
+        return 1;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--compositor") == 0 && !SwitchCompositor(d, true)) {
+        std::fprintf(stderr, "x-input-agent: the compositing manager did not start\n");
         return 1;
     }
     const int server = socket(AF_INET, SOCK_STREAM, 0);

@@ -31,10 +31,12 @@ std::map<unsigned, std::string> ExpectedKeyNames(Language language) {
     if (language == Language::english) {
         for (auto& [code, name] : names)
             if (name == "未定義") name = "Undefined";
-        names[0x02] = "Right Button";
-        names[0x04] = "Middle Button";
-        names[0x05] = "X1 Button";
-        names[0x06] = "X2 Button";
+        names[0x02] = "Right Mouse Button";
+        names[0x03] = "Break";
+        names[0x04] = "Middle Mouse Button";
+        names[0x05] = "X1 Mouse Button";
+        names[0x06] = "X2 Mouse Button";
+        names[0x08] = "Backspace";
         names[0x1C] = "IME Convert";
         names[0x1D] = "IME Nonconvert";
         names[0x1F] = "IME Mode Change";
@@ -69,7 +71,7 @@ TEST(KeyNames, EveryCodeAgainstTheTableInEachLanguage) {
         ASSERT_EQ(FormatKeyName(code, name, Language::japanese), 1) << code;
         EXPECT_EQ(std::string(name), want) << code;
     }
-    // The longest names fill the buffer: 16 bytes in the Japanese code page and the zero.
+    // The longest Japanese names: 16 bytes in code page 932.
     FormatKeyName(0x04, name, Language::japanese);
     EXPECT_EQ(std::strlen(name), 16u);
     FormatKeyName(0x05, name, Language::japanese);
@@ -108,9 +110,15 @@ TEST(EditorRules, StartupRowOfInitRuleAndWhatOkStores) {
     EXPECT_STREQ(StartupRowLabel(7, 0, ja), "対角線");
     EXPECT_STREQ(StartupRowLabel(10, 0, ja), "レイルマン比率");
     EXPECT_STREQ(StartupRowLabel(-1, 0, ja), "");
-    EXPECT_STREQ(StartupRowLabel(0, 0, Language::english), "Last used");
-    EXPECT_STREQ(StartupRowLabel(1, 0, Language::english), "Rule of thirds");
-    EXPECT_STREQ(StartupRowLabel(11, 0x2000, Language::english), "Safe areas");
+    // The list shows a row without the menu's access key.
+    const auto listed = [](int row, int32_t ext) {
+        char shown[64];
+        WithoutAccessKey(StartupRowLabel(row, ext, Language::english), shown, sizeof shown);
+        return std::string(shown);
+    };
+    EXPECT_EQ(listed(0, 0), "Guide Last Used");
+    EXPECT_EQ(listed(1, 0), "Rule of Thirds");
+    EXPECT_EQ(listed(11, 0x2000), "Safe Areas");
     EXPECT_STREQ(StartupRowLabel(15, 0x4000, Language::english), "");
     EXPECT_EQ(InitRuleOfRow(2, 0, 0x2), 0x4);  // a chosen row replaces what was read
     EXPECT_EQ(InitRuleOfRow(11, 0, 0x2), 0x2);  // past the list: kept

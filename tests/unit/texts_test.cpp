@@ -5,6 +5,7 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 
 #include "settings/shared_names.h"
@@ -98,5 +99,132 @@ TEST(Texts, EveryGuideIsNamed) {
         for (int a = 0; a < kGuideCount; ++a)
             for (int b = a + 1; b < kGuideCount; ++b)
                 EXPECT_STRNE(TextOf(language, kGuideNames[a].label), TextOf(language, kGuideNames[b].label));
+    }
+}
+
+namespace {
+// What a text is to the person who reads it, and so how Windows would write it in English.
+enum class Kind { menuItem, guideName, title, message, fieldLabel, keyName, plain };
+struct Convention {
+    TextId id;
+    Kind kind;
+    bool asks;  // the command opens a window that asks for something before it runs: "..."
+};
+constexpr Convention kConventions[] = {
+    {kTextThirds, Kind::guideName, false},           {kTextHalves, Kind::guideName, false},
+    {kTextVerticalHalf, Kind::guideName, false},     {kTextHorizontalHalf, Kind::guideName, false},
+    {kTextCountDivisions, Kind::guideName, false},   {kTextWidthDivisions, Kind::guideName, false},
+    {kTextDiagonals, Kind::guideName, false},        {kTextGoldenSection, Kind::guideName, false},
+    {kTextRabatment, Kind::guideName, false},        {kTextRailman, Kind::guideName, false},
+    {kTextPhiGrid, Kind::guideName, false},          {kTextGoldenSpiral, Kind::guideName, false},
+    {kTextGoldenTriangles, Kind::guideName, false},  {kTextDynamicSymmetry, Kind::guideName, false},
+    {kTextSafeAreas, Kind::guideName, false},        {kTextLastGuide, Kind::title, false},
+    {kTextProductName, Kind::title, false},          {kTextFit, Kind::menuItem, false},
+    {kTextAspectRatio, Kind::menuItem, false},       {kTextCustomRatio, Kind::menuItem, true},
+    {kTextBorderOff, Kind::menuItem, false},         {kTextBorderOn, Kind::menuItem, false},
+    {kTextExit, Kind::menuItem, false},              {kTextShow, Kind::menuItem, false},
+    {kTextSettings, Kind::menuItem, true},           {kTextVersion, Kind::menuItem, false},
+    {kTextCancel, Kind::menuItem, false},            {kTextHotKeyNotSet, Kind::message, false},
+    {kTextSaveCapture, Kind::title, false},          {kTextCountDivisionsItem, Kind::menuItem, true},
+    {kTextWidthDivisionsItem, Kind::menuItem, true}, {kTextVersionBox, Kind::plain, false},
+    {kTextSaveCaptureItem, Kind::menuItem, true},    {kTextCopyToClipboard, Kind::menuItem, false},
+    {kTextFrameSize, Kind::menuItem, true},          {kTextLock, Kind::menuItem, false},
+    {kTextUnlock, Kind::menuItem, false},            {kTextLayouts, Kind::menuItem, false},
+    {kTextEmptySlot, Kind::plain, false},            {kTextSettingsCaption, Kind::title, false},
+    {kTextLineWidthRange, Kind::fieldLabel, false},  {kTextHotKeyTaken, Kind::message, false},
+    {kTextSettingsUnwritten, Kind::message, false},  {kTextRightButton, Kind::keyName, false},
+    {kTextMiddleButton, Kind::keyName, false},       {kTextX1Button, Kind::keyName, false},
+    {kTextX2Button, Kind::keyName, false},           {kTextUndefinedKey, Kind::keyName, false},
+    {kTextImeConvert, Kind::keyName, false},         {kTextImeNonconvert, Kind::keyName, false},
+    {kTextImeModeChange, Kind::keyName, false},      {kTextBackspace, Kind::keyName, false},
+    {kTextBreak, Kind::keyName, false},              {kTextPictureNotSaved, Kind::message, false},
+    {kTextPictureNotTaken, Kind::message, false},    {kTextClipboardBusy, Kind::message, false},
+    {kTextLayoutNotStored, Kind::message, false},    {kTextCannotLock, Kind::message, false},
+    {kTextFrameSideRange, Kind::message, false},
+};
+static_assert(sizeof kConventions / sizeof kConventions[0] == kTextCount, "every text has its row");
+
+// The text before a tab (a menu item's key), without its access key.
+std::string Shown(const std::string& text) {
+    char out[256];
+    WithoutAccessKey(text.substr(0, text.find('\t')).c_str(), out, sizeof out);
+    return out;
+}
+
+// Every word capitalised but the short ones inside, as Windows writes menus and titles.
+bool TitleCase(const std::string& text) {
+    static const char* const kSmall[] = {"a", "an", "and", "as", "at", "by", "for", "in", "of", "on", "or", "the", "to"};
+    size_t start = 0;
+    for (int word = 0; start < text.size(); ++word) {
+        const size_t end = std::min(text.find(' ', start), text.size());
+        const std::string w = text.substr(start, end - start);
+        const bool small = std::any_of(std::begin(kSmall), std::end(kSmall), [&](const char* s) { return w == s; });
+        const char first = w.empty() ? 'A' : (w[0] == '(' && w.size() > 1 ? w[1] : w[0]);
+        if (!(std::isupper(static_cast<unsigned char>(first)) || std::isdigit(static_cast<unsigned char>(first)) ||
+              (small && word > 0)))
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+}  // namespace
+
+// The English texts as Windows writes its own: menus and titles in title case; an access key on
+// every menu item and field label, nowhere else; an ellipsis on a command that asks before it
+// runs and on nothing else; messages as whole sentences.
+TEST(Texts, EnglishFollowsWindowsConventions) {
+    for (const Convention& c : kConventions) {
+        const std::string text = TextOf(Language::english, c.id), shown = Shown(text);
+        const bool accessKey = std::count(text.begin(), text.end(), '&') == 1 && text.back() != '&';
+        const bool ellipsis = shown.size() >= 3 && shown.compare(shown.size() - 3, 3, "...") == 0;
+        EXPECT_EQ(ellipsis, c.asks) << text;
+        switch (c.kind) {
+            case Kind::menuItem:
+            case Kind::guideName:
+                EXPECT_TRUE(accessKey) << text;
+                EXPECT_TRUE(TitleCase(shown)) << text;
+                break;
+            case Kind::title:
+            case Kind::keyName:
+                EXPECT_EQ(text.find('&'), std::string::npos) << text;
+                EXPECT_TRUE(TitleCase(shown)) << text;
+                break;
+            case Kind::message:
+                EXPECT_EQ(text.find('&'), std::string::npos) << text;
+                // A sentence, or a file's name and then one.
+                EXPECT_TRUE((std::isupper(static_cast<unsigned char>(text[0])) || text.rfind("%s\n", 0) == 0) &&
+                            text.back() == '.')
+                    << text;
+                break;
+            case Kind::fieldLabel:
+                EXPECT_TRUE(accessKey) << text;
+                EXPECT_EQ(text.back(), ':') << text;
+                break;
+            case Kind::plain: EXPECT_EQ(text.find('&'), std::string::npos) << text; break;
+        }
+    }
+}
+
+// A guide's name is the same wherever it shows (the menu, the start-up list, a layout's item):
+// no ellipsis in either language, and without its access key each is a name of its own.
+TEST(Texts, GuideNamesCarryNoEllipsis) {
+    for (Language language : {Language::japanese, Language::english}) {
+        for (const GuideName& guide : kGuideNames) {
+            const std::string name = Shown(TextOf(language, guide.label));
+            EXPECT_EQ(name.find("..."), std::string::npos) << name;
+            EXPECT_EQ(name.find('&'), std::string::npos) << name;
+        }
+    }
+    const struct { const char* text; unsigned cap; std::string shown; } cases[] = {
+        {"Rule of &Thirds", 64, "Rule of Thirds"},
+        {"Fish && &Chips", 64, "Fish & Chips"},  // a doubled "&" is one shown
+        {"Trailing&", 64, "Trailing"},
+        {"Rule of &Thirds", 5, "Rule"},  // cut to the room given
+        {"三分割構図", 64, "三分割構図"},
+    };
+    for (const auto& c : cases) {
+        char out[64];
+        WithoutAccessKey(c.text, out, c.cap);
+        EXPECT_EQ(out, c.shown) << c.text;
     }
 }

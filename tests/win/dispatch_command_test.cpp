@@ -134,7 +134,7 @@ TEST_F(DispatchCommandTest, CustomRatioDialogTakesTheTermsAndShapesTheFrame) {
     DispatchWithDialog(32787, cancel);
     ASSERT_NE(cancel.seen, nullptr);
     EXPECT_EQ(o.title, "アスペクト比");
-    EXPECT_EQ(o.controls, Layout("縦", "横"));
+    EXPECT_EQ(o.controls, Layout("幅", "高さ"));  // what the boxes hold: width, then height
     EXPECT_EQ(o.upper + ":" + o.lower, "3:2");  // a fresh file's -1 becomes 3:2 and stays
     EXPECT_EQ(o.low[0], 1);
     EXPECT_EQ(o.high[1], 1000);

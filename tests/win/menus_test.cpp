@@ -1,6 +1,8 @@
 // The popup menus as built, read back item by item, and which commands end with the repaint.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <windows.h>
 
 #include <string>
@@ -60,12 +62,15 @@ TEST(Menus, ContextMenuFollowsExtAndTheBorder) {
                                        {"ダイナミックシンメトリー", 0x2000}};
     const std::vector<MenuItem> tools{{"キャプチャー保存\tCtrl+S", 32772}, {"クリップボードにコピー\tCtrl+C", 32795},
                                       {"サイズ指定...", 32794}, {"ロック(クリック透過)\tCtrl+L", 32793}};
-    const std::vector<MenuItem> ownLines{{"縦ガイドを追加", 32796}, {"横ガイドを追加", 32797}, {"ガイドをすべて消す", 32798},
-                                         {"-", 0}};
+    const std::vector<MenuItem> ownLines{{"縦ガイドを追加", 32796}, {"横ガイドを追加", 32797}, {"ガイドをすべて消す", 32798}};
     // The layouts: the empty slots greyed, a held one with its size and guide.
     std::vector<MenuItem> layouts;
-    for (unsigned n = 1; n <= 9; ++n) layouts.push_back({std::to_string(n) + ": (空き)", 32800 + n, MFS_GRAYED});
-    layouts[1] = {"2: 1080 × 1350 黄金螺旋", 32802};
+    // Each with its number as the access key and the key that recalls it.
+    for (unsigned n = 1; n <= 9; ++n) {
+        const std::string number = std::to_string(n);
+        layouts.push_back({"&" + number + ": (空き)\tCtrl+" + number, 32800 + n, MFS_GRAYED});
+    }
+    layouts[1] = {"&2: 1080 × 1350 黄金螺旋\tCtrl+2", 32802};
     g_layouts = {};
     g_layouts.slots[1] = {10, 20, 1080, 1350, 0x800, 3};
     g_layouts.held[1] = true;
@@ -78,10 +83,14 @@ TEST(Menus, ContextMenuFollowsExtAndTheBorder) {
             const std::vector<MenuItem> tail{{"-", 0}, {"フィット", 32771}, {"> アスペクト比", 0}, {"-", 0},
                                              {border ? "外枠無し" : "外枠有り", 32791}};
             want.insert(want.end(), tail.begin(), tail.end());
-            // The dimming's item ticked while it is on (here: with the border off).
-            if (ext & 0x40) want.push_back({"周囲を暗く", 32799, border ? 0u : MFS_CHECKED});
+            // The own lines and the dimming in a submenu of their own, the dimming's item ticked
+            // while it is on (here: with the border off).
+            std::vector<MenuItem> guidesAndDimming;
+            if (ext & 0x80) guidesAndDimming = ownLines;
+            if ((ext & 0x80) && (ext & 0x40)) guidesAndDimming.push_back({"-", 0});
+            if (ext & 0x40) guidesAndDimming.push_back({"周囲を暗く", 32799, border ? 0u : MFS_CHECKED});
+            if (ext & 0xC0) want.push_back({"> 自分のガイド線と周囲", 0});
             want.push_back({"-", 0});
-            if (ext & 0x80) want.insert(want.end(), ownLines.begin(), ownLines.end());
             if (ext & 0x1000) {
                 want.insert(want.end(), tools.begin(), tools.end());
                 want.push_back({"キャプチャーに写さない", 32800, (ext & 0x400) ? MFS_CHECKED : 0u});
@@ -96,6 +105,10 @@ TEST(Menus, ContextMenuFollowsExtAndTheBorder) {
             EXPECT_EQ(ReadMenu(submenu), ratios);
             if (ext & 0x1000) {
                 EXPECT_EQ(ReadMenu(last), layouts);
+            }
+            const auto at = std::find(want.begin(), want.end(), MenuItem{"> 自分のガイド線と周囲", 0});
+            if (at != want.end()) {
+                EXPECT_EQ(ReadMenu(GetSubMenu(menu, static_cast<int>(at - want.begin()))), guidesAndDimming) << std::hex << ext;
             }
             EXPECT_TRUE(DestroyMenu(menu));
             EXPECT_FALSE(IsMenu(submenu));  // destroyed with its menu

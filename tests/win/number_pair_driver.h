@@ -77,14 +77,15 @@ inline Observed Observe(HWND dialog) {
 }
 
 inline std::vector<Control> Layout(const char* upperLabel, const char* lowerLabel) {
+    // Each label just before its box, which a screen reader then names after it.
     return {{IDOK, "Button", "OK"},
             {IDCANCEL, "Button", "キャンセル"},
+            {-1, "Static", upperLabel},
             {IDC_UPPER_EDIT, "Edit", ""},
+            {-1, "Static", lowerLabel},
             {IDC_LOWER_EDIT, "Edit", ""},
             {IDC_UPPER_SPIN, "msctls_updown32", ""},
-            {IDC_LOWER_SPIN, "msctls_updown32", ""},
-            {-1, "Static", upperLabel},
-            {-1, "Static", lowerLabel}};
+            {IDC_LOWER_SPIN, "msctls_updown32", ""}};
 }
 
 class DivisionDialogsTest : public ::testing::Test {

@@ -109,11 +109,12 @@ TEST_F(PaintGuidesTest, NothingForAMaskMatchingNoRow) {
 
 // The paint gathers dense lines into blocks; the pixels must stay those of every segment drawn
 // with its own move-to and line-to, and of every arc's polyline, whatever the pen, the guide,
-// the density and the shape; outlined, every outline drawn so under every line.
+// the density and the shape; outlined, every outline drawn so under every line. Pens wider
+// than the spacing gather lines that far apart too: a hand-edited width over a fine grid.
 TEST_F(PaintGuidesTest, PixelsEqualEverySegmentDrawnAlone) {
-    const struct { int count, spacing; } densities[] = {{12, 40}, {2147483647, 1}, {60, 2}, {95, 3}};
+    const struct { int count, spacing; } densities[] = {{12, 40}, {2147483647, 1}, {60, 2}, {95, 3}, {7, 20}};
     const struct { int w, h; } sizes[] = {{97, 61}, {61, 97}, {1, 1}, {3, 40}};
-    for (int width = 1; width <= 10; ++width) {
+    for (int width : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 21, 150}) {
         // A hand-edited colour may carry a palette flag in its top byte; pen and brush read it alike.
         g_settings.LineColor = width == 3 ? 0x01000003 : RGB(10, 200, 30);
         g_settings.LineWidth = width;

@@ -80,11 +80,11 @@ TEST(ShownTexts, PopupMenusInTheChosenLanguage) {
     const Texts japanese{L"三分割構図", L"二分割構図", L"二分割構図(縦)", L"二分割構図(横)",
                          L"等分割数ダイアログ", L"等分割幅ダイアログ", L"対角線", L"黄金分割",
                          L"ラバットメント", L"", L"フィット", L"アスペクト比", L"", L"外枠無し", L"", L"終了"};
-    const Texts english{L"Rule of thirds", L"Halves", L"Halves (vertical)", L"Halves (horizontal)",
-                        L"Grid by count...", L"Grid by spacing...", L"Diagonals", L"Golden section",
-                        L"Rabatment", L"", L"Fit", L"Aspect ratio", L"", L"Hide border", L"", L"Exit"};
+    const Texts english{L"Rule of &Thirds", L"C&enter Lines", L"&Vertical Center Line", L"Hori&zontal Center Line",
+                        L"Grid by Co&unt...", L"Grid &by Spacing...", L"D&iagonals", L"Golden &Diagonals",
+                        L"Rabat&ment", L"", L"Gro&w to Edges", L"As&pect Ratio", L"", L"&Hide Border", L"", L"E&xit"};
     const Texts japaneseTray{L"表示", L"設定", L"", L"バージョン", L"終了", L"", L"キャンセル"};
-    const Texts englishTray{L"Show", L"Settings", L"", L"Version", L"Exit", L"", L"Cancel"};
+    const Texts englishTray{L"&Show Pemoka", L"S&ettings...", L"", L"&About Pemoka", L"E&xit", L"", L"&Cancel"};
     for (uint32_t ext : kExts) {
         HMENU menu = BuildContextMenu(ext, true);
         ASSERT_NE(menu, nullptr);
@@ -92,7 +92,7 @@ TEST(ShownTexts, PopupMenusInTheChosenLanguage) {
         const Texts ratios = MenuTexts(GetSubMenu(menu, 11));
         ASSERT_EQ(ratios.size(), 14u);
         EXPECT_EQ(ratios[0], L"1:1");
-        EXPECT_EQ(ratios[13], Pick(ext, {L"カスタム"}, {L"Custom..."})[0]) << std::hex << ext;
+        EXPECT_EQ(ratios[13], Pick(ext, {L"カスタム"}, {L"&Custom..."})[0]) << std::hex << ext;
         DestroyMenu(menu);
 
         g_settings.Ext = static_cast<int32_t>(ext);
@@ -122,7 +122,7 @@ TEST(ShownTexts, CountDialogInTheChosenLanguage) {
                                      DivisionCountDialog);
                      });
         EXPECT_EQ(seen, Pick(ext, {L"等分割数の設定", L"キャンセル", L"縦の分割数", L"横の分割数"},
-                             {L"Grid by count", L"Cancel", L"Columns", L"Rows"}))
+                             {L"Grid by Count", L"Cancel", L"&Columns:", L"&Rows:"}))
             << std::hex << ext;
     }
     g_settings = DefaultSettings();
@@ -137,8 +137,8 @@ TEST(ShownTexts, EditorDialogInTheChosenLanguage) {
     InitCommonControlsEx(&controls);
     const Texts japanese{L"ペモカの設定 Ver=" + kVersion, L"キャンセル", L"線の幅(1 ～ 10)", L"対角線",
                          L"マウス中央ボタン", L"IME 変換", L"前回の構図", L"三分割構図", L"レイルマン比率"};
-    const Texts english{L"Pemoka Settings Ver=" + kVersion, L"Cancel", L"Line width (1-10)", L"Diagonals",
-                        L"Middle Button", L"IME Convert", L"Last used", L"Rule of thirds", L"Railman ratio"};
+    const Texts english{L"Pemoka Settings Ver=" + kVersion, L"Cancel", L"Line wi&dth (1-10):", L"Diagonals",
+                        L"Middle Mouse Button", L"IME Convert", L"Guide Last Used", L"Rule of Thirds", L"Railman Ratio"};
     for (uint32_t ext : kExts) {
         // Hot key Ctrl + the middle button (0x0204), the diagonals at start.
         WriteTextFile(path, "[SET]\r\nInitRule=2\r\nHotkey=516\r\nExt=" + std::to_string(ext) + "\r\n");

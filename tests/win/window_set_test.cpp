@@ -3,7 +3,9 @@
 #include "overlay/menus/guide_frame.h"
 #include "overlay/windows/display_affinity.h"
 #include "overlay/windows/message_filter.h"
+#include "overlay/windows/navigation_grip.h"
 #include "overlay/windows/system_function.h"
+#include "overlay/windows/screen_wait.h"
 #include "overlay/windows/window_set.h"
 #include "settings/settings_record.h"
 
@@ -111,10 +113,13 @@ TEST_F(WindowSetTest, TheCaptureExclusionChangesNothingElse) {
     auto* get = SystemFunction<decltype(GetWindowDisplayAffinity)>("user32.dll", "GetWindowDisplayAffinity");
     for (const uint32_t ext : {0x0400u, 0u}) {
         ApplyDisplayAffinity(ext);
-        DWORD affinity = 0xFF;
-        const bool known = get && get(g_windows.frame, &affinity);
+        // The grip is made once the set is shown, as at start, and joins what the set has.
+        if (!g_windows.grip) CreateNavigationGrip(g_windows.frame);
+        DWORD affinity = 0xFF, grip = 0xFF;
+        const bool known = get && get(g_windows.frame, &affinity) && get(g_windows.grip, &grip);
         if (known) {
             EXPECT_EQ(affinity, g_windows.excludedFromCaptures ? 0x11u : 0u) << ext;
+            EXPECT_EQ(grip, affinity) << ext;
         }
         EXPECT_TRUE(IsWindowVisible(g_windows.frame));
         ExpectPaired(centred);
@@ -151,4 +156,20 @@ TEST_F(WindowSetTest, ADisplayChangeBringsAFrameOnNoScreenBack) {
 // messages without harm.
 TEST_F(WindowSetTest, TheEditorsAndTheShellsMessagesAreLetThrough) {
     EXPECT_TRUE(AllowMessagesFromBelow(g_windows.frame));
+}
+
+// The pause before a screen copy handles nothing: a message and a paint that wait when it
+// begins still wait when it ends.
+TEST(WaitForScreen, HandlesNothingMeanwhile) {
+    HWND w = CreateWindowExA(WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(w, nullptr);
+    UpdateWindow(w);
+    InvalidateRect(w, nullptr, TRUE);
+    PostMessageA(w, WM_APP, 7, 0);
+    WaitForScreen(60);
+    MSG msg{};
+    EXPECT_TRUE(PeekMessageA(&msg, w, WM_APP, WM_APP, PM_REMOVE) && msg.wParam == 7);
+    EXPECT_TRUE(GetUpdateRect(w, nullptr, FALSE));
+    DestroyWindow(w);
 }
