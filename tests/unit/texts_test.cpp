@@ -141,6 +141,9 @@ constexpr Convention kConventions[] = {
     {kTextPictureNotTaken, Kind::message, false},    {kTextClipboardBusy, Kind::message, false},
     {kTextLayoutNotStored, Kind::message, false},    {kTextCannotLock, Kind::message, false},
     {kTextFrameSideRange, Kind::message, false},
+    {kTextAddVerticalGuide, Kind::menuItem, false},  {kTextAddHorizontalGuide, Kind::menuItem, false},
+    {kTextClearGuides, Kind::menuItem, false},       {kTextDimOutside, Kind::menuItem, false},
+    {kTextKeepOutOfCaptures, Kind::menuItem, false}, {kTextGuidesAndDimming, Kind::menuItem, false},
 };
 static_assert(sizeof kConventions / sizeof kConventions[0] == kTextCount, "every text has its row");
 
