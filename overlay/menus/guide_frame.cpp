@@ -181,9 +181,8 @@ void HandleOverlayKey(unsigned virtualKey, LPARAM keyData) {
     const bool shift = HeldWhenQueued(VK_SHIFT), ctrl = HeldWhenQueued(VK_CONTROL);
     const KeyPress press{virtualKey, shift, ctrl, HeldWhenQueued(VK_MENU), (keyData & (1 << 30)) != 0};
     const auto ext = static_cast<uint32_t>(g_settings.Ext);
-    // The extensions' keys go before every other; with Alt (AltGr too) none of them is meant.
-    const KeyDecision added = press.alt ? KeyDecision{KeyAction::none, 0, 0}
-                                        : DecideExtensionKey(virtualKey, shift, ctrl, ext, g_ownGuides.selected.axis >= 0);
+    // The extensions' keys go before every other.
+    const KeyDecision added = DecideExtensionKey(press, ext, g_ownGuides.selected.axis >= 0);
     const KeyDecision tool = added.action != KeyAction::none ? added : DecideWorkToolKey(press, ext);
     const KeyDecision key = tool.action != KeyAction::none ? tool : DecideOverlayKey(virtualKey, shift, ctrl, g_settings.Tray);
     switch (key.action) {

@@ -46,13 +46,18 @@ KeyDecision DecideWorkToolKey(const KeyPress& press, uint32_t ext) {
     }
 }
 
-KeyDecision DecideExtensionKey(unsigned virtualKey, bool shift, bool ctrl, uint32_t ext, bool lineSelected) {
+KeyDecision DecideExtensionKey(const KeyPress& press, uint32_t ext, bool lineSelected) {
     constexpr unsigned kTab = 0x09, kDelete = 0x2E;
     constexpr KeyDecision kNone{KeyAction::none, 0, 0};
-    if (ctrl) return virtualKey == 'H' && !shift && (ext & kWorkToolsExt) ? KeyDecision{KeyAction::switchCaptureExclusion, 0, 0} : kNone;
-    if (virtualKey == 'D' && (ext & kDimmingExt)) return {KeyAction::switchDimming, 0, 0};
+    const unsigned virtualKey = press.key;
+    const bool shift = press.shift, once = !press.repeat;
+    if (press.alt) return kNone;
+    if (press.ctrl)
+        return virtualKey == 'H' && !shift && once && (ext & kWorkToolsExt) ? KeyDecision{KeyAction::switchCaptureExclusion, 0, 0}
+                                                                           : kNone;
+    if (virtualKey == 'D' && (ext & kDimmingExt)) return once ? KeyDecision{KeyAction::switchDimming, 0, 0} : kNone;
     if (!(ext & kOwnLinesExt)) return kNone;
-    if (virtualKey == 'G') return {shift ? KeyAction::addHorizontalLine : KeyAction::addVerticalLine, 0, 0};
+    if (virtualKey == 'G') return once ? KeyDecision{shift ? KeyAction::addHorizontalLine : KeyAction::addVerticalLine, 0, 0} : kNone;
     if (virtualKey == kTab) return {KeyAction::selectNextLine, 0, 0};
     if (!lineSelected) return kNone;
     if (virtualKey == kDelete) return {KeyAction::deleteLine, 0, 0};

@@ -41,8 +41,9 @@ KeyDecision DecideWorkToolKey(const KeyPress& press, uint32_t ext);
 // line at the pointer and Shift+G a horizontal one, Tab selects the next line, and while a line
 // is selected the arrows move it by 1 pixel (10 with Shift), Delete removes it and Esc only
 // clears the selection; with Ext 0x0040 D switches the dimming for the session; with the work
-// tools Ctrl+H switches Ext 0x0400. Ctrl with anything else is none of theirs.
-KeyDecision DecideExtensionKey(unsigned virtualKey, bool shift, bool ctrl, uint32_t ext, bool lineSelected);
+// tools Ctrl+H switches Ext 0x0400. Ctrl with anything else is none of theirs, and nothing with
+// Alt (AltGr). Held down, G, D and Ctrl+H act once; the line's arrows, Tab and Delete repeat.
+KeyDecision DecideExtensionKey(const KeyPress& press, uint32_t ext, bool lineSelected);
 
 // Whether a command (the low word of WM_COMMAND) that arrives while a loop of the overlay runs,
 // from another program or handed on by that loop, is refused: the commands that would open a

@@ -86,8 +86,6 @@ bool WritePicture(const wchar_t* path, unsigned filterIndex, int w, int h) {
     return !png.empty() && WriteWholeFile(path, png.data(), static_cast<DWORD>(png.size()));
 }
 
-void SayNotSaved(const wchar_t* path) { ShowWarning(kTextPictureNotSaved, path); }
-
 // The frame's area on the screen, with nothing of the overlay over it: the set hidden with the
 // work tools, the grip and the size label sent away without. False, with a warning and the set
 // shown again, when the picture cannot be had.
@@ -121,7 +119,7 @@ void CaptureFrameArea() {
         wchar_t path[MAX_PATH];
         unsigned filterIndex = 1;
         const bool asked = AskForBitmapPath(path, filterIndex);
-        if (asked && !WritePicture(path, filterIndex, r.right - r.left, r.bottom - r.top)) SayNotSaved(path);
+        if (asked && !WritePicture(path, filterIndex, r.right - r.left, r.bottom - r.top)) ShowWarning(kTextPictureNotSaved, path);
         ReleaseScreenSnapshot();
         RestoreWindowSet();
     }

@@ -10,7 +10,7 @@ TEST(ExtensionRules, KeysOfOwnLinesDimmingAndTheCaptureSwitch) {
     using A = KeyAction;
     constexpr unsigned kEsc = 0x1B, kTab = 0x09, kDel = 0x2E, kLeft = 0x25, kDown = 0x28;
     constexpr uint32_t kLines = 0x0080, kDim = 0x0040, kTools = 0x1000, kAll = 0x10C0;
-    const struct { unsigned key; bool shift, ctrl; uint32_t ext; bool selected; KeyDecision want; } cases[] = {
+    const struct { unsigned key; bool shift, ctrl; uint32_t ext; bool selected; KeyDecision want; bool alt = false, repeat = false; } cases[] = {
         {'G', false, false, kLines, false, {A::addVerticalLine, 0, 0}},
         {'G', true, false, kLines, false, {A::addHorizontalLine, 0, 0}},
         {'G', false, false, kDim | kTools, false, {A::none, 0, 0}},  // without the lines' bit
@@ -33,10 +33,18 @@ TEST(ExtensionRules, KeysOfOwnLinesDimmingAndTheCaptureSwitch) {
         {'H', true, true, kTools, false, {A::none, 0, 0}},
         {'H', false, false, kTools, false, {A::none, 0, 0}},
         {'N', false, false, kAll, true, {A::none, 0, 0}},  // the guides' keys stay theirs
+        // Held down, a switch or an added line acts once; a selected line keeps moving.
+        {'H', false, true, kTools, false, {A::none, 0, 0}, false, true},
+        {'D', false, false, kDim, false, {A::none, 0, 0}, false, true},
+        {'G', false, false, kLines, false, {A::none, 0, 0}, false, true},
+        {kLeft, false, false, kLines, true, {A::moveLine, -1, 0}, false, true},
+        // AltGr is Ctrl+Alt: AltGr+H types a character on some keyboards.
+        {'H', false, true, kTools, false, {A::none, 0, 0}, true, false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DecideExtensionKey(c.key, c.shift, c.ctrl, c.ext, c.selected), c.want)
-            << std::hex << c.key << " shift " << c.shift << " ctrl " << c.ctrl << " ext " << c.ext << " selected " << c.selected;
+        EXPECT_EQ(DecideExtensionKey({c.key, c.shift, c.ctrl, c.alt, c.repeat}, c.ext, c.selected), c.want)
+            << std::hex << c.key << " shift " << c.shift << " ctrl " << c.ctrl << " ext " << c.ext << " selected "
+            << c.selected << " alt " << c.alt << " repeat " << c.repeat;
 }
 
 namespace {
