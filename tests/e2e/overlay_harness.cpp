@@ -429,6 +429,7 @@ bool FocusOn(HWND window, HWND alsoFine) {
             return true;
         if (tries++ % 10 == 0) {
             if (fg == window && alsoFine) SetForegroundWindow(alsoFine);
+            else if (fg == window && tries > 1) AskAgent("focus " + XWindow(window));  // nothing to go by
             SetForegroundWindow(window);
         }
         return false;

@@ -32,6 +32,14 @@
 #include <string>
 
 namespace {
+// A request about a window that has just gone (a focus on a window being unmapped) fails; the
+// agent answers that one with an error and goes on, where Xlib's own handler would end it.
+bool g_xError = false;
+int NoteError(Display*, XErrorEvent*) {
+    g_xError = true;
+    return 0;
+}
+
 pid_t g_compositor = 0;  // the agent's own compositing manager, while it runs
 
 // Whether a compositing manager holds the display's selection for it.
@@ -84,6 +92,13 @@ std::string Handle(Display* d, const char* line) {
     } else if (std::sscanf(line, "key %lu %7s", &sym, state) == 2) {
         const KeyCode code = XKeysymToKeycode(d, sym);
         done = code && XTestFakeKeyEvent(d, code, std::strcmp(state, "down") == 0, CurrentTime);
+    } else if (unsigned long w = 0; std::sscanf(line, "focus %lu", &w) == 1) {
+        // As a window manager would on a click: the X focus to a window Windows has made
+        // foreground already, which a new activation would not move.
+        g_xError = false;
+        XSetInputFocus(d, w, RevertToParent, CurrentTime);
+        XSync(d, False);
+        done = !g_xError;
     } else if (std::strncmp(line, "focus", 5) == 0) {
         Window w = 0;
         int revert = 0;
@@ -118,6 +133,7 @@ std::string Handle(Display* d, const char* line) {
 
 int main(int argc, char** argv) {
     Display* d = XOpenDisplay(nullptr);
+    XSetErrorHandler(NoteError);
     int event, error, major, minor;
     if (!d || !XTestQueryExtension(d, &event, &error, &major, &minor)) {
         std::fprintf(stderr, "x-input-agent: no X display with the test extension\n");
