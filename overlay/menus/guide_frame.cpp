@@ -28,6 +28,8 @@ namespace {
 // keyboard holds now may be another press's modifiers.
 bool HeldWhenQueued(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 
+KeysDown g_keysDown;
+
 void PaintFrame(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
@@ -144,7 +146,7 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DPICHANGED: return 0;
         case WM_DISPLAYCHANGE: BringSetOntoScreen(); break;
         case WM_KEYDOWN: HandleOverlayKey(static_cast<unsigned>(wp), lp); return 0;
-        case WM_KEYUP: return 0;
+        case WM_KEYUP: g_keysDown.Release(static_cast<unsigned>(wp)); return 0;
         // A press on a guide line: the drag belongs to the back pane.
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP: SendMessageA(g_windows.back, msg, wp, lp); break;
@@ -177,9 +179,10 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 int CreateOverlay(HINSTANCE instance) { return CreateOverlayWindows(instance, FrameWndProc); }
 
 void HandleOverlayKey(unsigned virtualKey, LPARAM keyData) {
+    const bool repeat = g_keysDown.Press(virtualKey, (keyData & (1 << 30)) != 0);
     if (InModalLoop()) return;
     const bool shift = HeldWhenQueued(VK_SHIFT), ctrl = HeldWhenQueued(VK_CONTROL);
-    const KeyPress press{virtualKey, shift, ctrl, HeldWhenQueued(VK_MENU), (keyData & (1 << 30)) != 0};
+    const KeyPress press{virtualKey, shift, ctrl, HeldWhenQueued(VK_MENU), repeat};
     const auto ext = static_cast<uint32_t>(g_settings.Ext);
     // The extensions' keys go before every other.
     const KeyDecision added = DecideExtensionKey(press, ext, g_ownGuides.selected.axis >= 0);

@@ -79,3 +79,9 @@ bool RefusedDuringModalLoop(unsigned id, uint32_t ext) {
         default: return false;
     }
 }
+
+bool KeysDown::Press(unsigned key, bool repeatMark) {
+    const bool repeats = repeatMark && down_.test(key & 0xFF);
+    down_.set(key & 0xFF);
+    return repeats;
+}

@@ -2,6 +2,7 @@
 // while a dialog, a message box, the save dialog or a popup menu of the overlay is open.
 // Platform-free; the guide frame's window procedure carries the decisions out.
 #pragma once
+#include <bitset>
 #include <cstdint>
 
 enum class KeyAction {
@@ -22,6 +23,20 @@ struct KeyDecision {
 // the guides, E to the next variant, F fits; an arrow moves by 1 (4 with Shift), with Ctrl it
 // resizes by 2 (8 with Shift) from the top-left corner.
 KeyDecision DecideOverlayKey(unsigned virtualKey, bool shift, bool ctrl, int32_t tray);
+
+// The keys a window has seen go down and not yet up. The system marks a press that repeats a
+// key held down (bit 30 of the key data), but under Wine a program that resynchronises the
+// keyboard's state from the X server (on the pointer entering one of its windows) can leave that
+// mark on a fresh press made right after a release. A press repeats only when it has the mark
+// and the window saw the key go down and not up since.
+class KeysDown {
+public:
+    bool Press(unsigned key, bool repeatMark);  // true when the press repeats
+    void Release(unsigned key) { down_.reset(key & 0xFF); }
+
+private:
+    std::bitset<256> down_;
+};
 
 // One key press as it was queued: the key, the modifiers held at that moment (not when the key is
 // handled, which may be later), and whether it is the keyboard's repeat of a key held down.

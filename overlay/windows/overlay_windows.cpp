@@ -25,7 +25,7 @@ LRESULT CALLBACK BackPaneWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_KEYDOWN: SendMessageA(g_windows.frame, msg, wp, lp); return 0;
         // Shift+F10 and the Menu key where the back pane has the keyboard: the frame decides.
         case WM_CONTEXTMENU: SendMessageA(g_windows.frame, msg, wp, lp); return 0;
-        case WM_KEYUP: return 0;
+        case WM_KEYUP: SendMessageA(g_windows.frame, msg, wp, lp); return 0;
         case WM_LBUTTONDOWN:
             if (!InModalLoop()) BeginDrag();
             break;

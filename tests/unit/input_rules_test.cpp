@@ -2,6 +2,8 @@
 // loop, InitRule at close, the fit's final rectangle and the hot key's bits.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "overlay/guides/guide_table.h"
 #include "overlay/menus/command_ids.h"
 #include "overlay/menus/input_rules.h"
@@ -77,6 +79,34 @@ TEST(HubRules, WorkToolKeysOnlyWithTheirBitAndCtrl) {
         EXPECT_EQ(DecideWorkToolKey({c.key, c.shift, c.ctrl, c.alt, c.repeat}, c.ext), c.want)
             << std::hex << c.key << " shift " << c.shift << " ctrl " << c.ctrl << " alt " << c.alt << " repeat "
             << c.repeat << " ext " << c.ext;
+}
+
+// Sequences of key messages as a window gets them; each press's verdict.
+TEST(HubRules, APressRepeatsOnlyAKeySeenDown) {
+    struct Step { bool down; unsigned key; bool mark; bool repeats; };
+    const struct { const char* what; std::vector<Step> steps; } cases[] = {
+        {"held down: the first press acts, its repeats do not",
+         {{true, 'D', false, false}, {true, 'D', true, true}, {true, 'D', true, true}, {false, 'D', false, false}}},
+        {"pressed again after its release, though marked as a repeat",
+         {{true, 'D', false, false}, {false, 'D', false, false}, {true, 'D', true, false}, {true, 'D', true, true}}},
+        {"held since before the window had the keyboard: acts once",
+         {{true, 'G', true, false}, {true, 'G', true, true}}},
+        {"another key's release frees nothing",
+         {{true, 'D', false, false}, {false, 'G', false, false}, {true, 'D', true, true}}},
+        {"two keys held at once, each its own",
+         {{true, 'D', false, false}, {true, 'G', false, false}, {true, 'D', true, true}, {true, 'G', true, true}}},
+    };
+    for (const auto& c : cases) {
+        KeysDown keys;
+        for (size_t i = 0; i < c.steps.size(); ++i) {
+            const Step& s = c.steps[i];
+            if (!s.down) {
+                keys.Release(s.key);
+                continue;
+            }
+            EXPECT_EQ(keys.Press(s.key, s.mark), s.repeats) << c.what << ", step " << i;
+        }
+    }
 }
 
 TEST(HubRules, CommandsRefusedWhileALoopRuns) {
