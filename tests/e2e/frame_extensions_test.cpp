@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "overlay_harness.h"
 
@@ -92,6 +93,49 @@ TEST(Dimming, DarkensAroundTheFrameAndLetsClicksThrough) {
     EXPECT_TRUE(WaitUntil([&] { return g_presses > 0; })) << "the press went through the dimming";
     ASSERT_TRUE(o.Close());
     EXPECT_EQ(IniValue(o.SettingsText(), "Ext"), "64");
+}
+
+// Waits for cond without handling this thread's messages, so that the X events Wine holds for
+// this program stay unread meanwhile.
+bool WaitUnread(const std::function<bool()>& cond) {
+    for (const DWORD end = GetTickCount() + kWaitMs; !cond();) {
+        if (static_cast<int>(GetTickCount() - end) >= 0) return false;
+        Sleep(5);
+    }
+    return true;
+}
+
+// D held while the dimming goes: the pointer, over a strip, comes to lie over the window beneath,
+// whose program (this test) is told which keys are down as the pointer enters. Read after D's
+// release, that news makes the system's key state say D is still down, and Wine marks the next
+// D as a repeat of it. That D still switches the dimming back on.
+TEST(Dimming, DPressedRightAfterAReleaseIsNoRepeat) {
+    CountingBackdrop beneath;
+    Overlay o;
+    ASSERT_TRUE(o.Start(Ini("Ext=64\r\nWidth=256\r\nHeight=192\r\n")));
+    ASSERT_TRUE(o.MoveTo(200, 200));
+    const POINT outside{100, 600};
+    ASSERT_TRUE(PointerTo(outside.x, outside.y));
+    ASSERT_TRUE(WaitUntil([&] { return Dimmed(ScreenPixel(outside.x, outside.y)); }));
+    const HWND strip = FindProcessWindow(o.process.dwProcessId, "__pemoka_246__Dim");
+    ASSERT_NE(strip, nullptr);
+    ASSERT_TRUE(o.Focus());
+
+    ASSERT_TRUE(Key('D', true));
+    ASSERT_TRUE(WaitUnread([&] { return !IsWindowVisible(strip); }));
+    ASSERT_TRUE(Key('D', false));
+    // Asking for a key's state reads the asking thread's news first: another thread watches for
+    // the release, and this one reads its news only once the release is in.
+    bool released = false;
+    std::thread([&] { released = WaitUnread([] { return (GetAsyncKeyState('D') & 0x8000) == 0; }); }).join();
+    ASSERT_TRUE(released);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    const bool stale = (GetAsyncKeyState('D') & 0x8000) != 0;
+    ASSERT_TRUE(Tap('D'));
+    EXPECT_TRUE(WaitUntil([&] { return Dimmed(ScreenPixel(outside.x, outside.y)); }))
+        << "on again; the key state said D was down after its release: " << stale;
+    ASSERT_TRUE(o.Close());
 }
 
 // Without the bit nothing is darkened and D does nothing.
