@@ -176,7 +176,10 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 }  // namespace
 
-int CreateOverlay(HINSTANCE instance) { return CreateOverlayWindows(instance, FrameWndProc); }
+int CreateOverlay(HINSTANCE instance) {
+    g_keysDown = {};  // a new window set has seen no key go down
+    return CreateOverlayWindows(instance, FrameWndProc);
+}
 
 void HandleOverlayKey(unsigned virtualKey, LPARAM keyData) {
     const bool repeat = g_keysDown.Press(virtualKey, (keyData & (1 << 30)) != 0);
